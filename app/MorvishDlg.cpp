@@ -1,0 +1,119 @@
+#include "app/MorvishDlg.h"
+#include "app/Updater.h"
+#include "framework/DataExchange.h"
+#include "res/resource.h"
+
+BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
+    ON_WM_TIMER()
+    ON_WM_CTLCOLOR()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+CMorvishDlg::CMorvishDlg(CWnd* parent) : CDialog(IDD_CORVANE_DIALOG, parent)
+{
+    m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+}
+
+CMorvishDlg::~CMorvishDlg() = default;
+
+void CMorvishDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_CHECK_PERIOD_UNIT, m_cboCheckPeriodUnit);
+    DDX_Control(dx, IDC_CHECK_PERIOD, m_edtCheckPeriod);
+    DDX_Control(dx, IDC_ACCELERATE_FIRST, m_edtAccelerateFirst);
+    DDX_Control(dx, IDCANCEL, m_btnMinimize);
+    DDX_Control(dx, IDC_ACCELERATE, m_btnAccelerate);
+    DDX_Control(dx, IDC_QUIT, m_btnQuit);
+    DDX_Text(dx, IDC_BYTES_RECEIVED, m_strBytesReceived);
+    DDX_Text(dx, IDC_BYTES_SENT, m_strBytesSent);
+    DDX_Text(dx, IDC_DURATION, m_strDuration);
+    DDX_Text(dx, IDC_STATUS, m_strStatus);
+    DDX_Control(dx, IDC_RUN_CLIENT, m_btnRunClient);
+    DDX_Text(dx, IDC_TYPE, m_strType);
+    DDX_Text(dx, IDC_CHECK_PERIOD, m_strCheckPeriod);
+    DDX_Text(dx, IDC_ACCELERATE_FIRST, m_strAccelerateFirst);
+    DDX_Control(dx, IDC_DURATION, m_lblDuration);
+    DDX_Control(dx, IDC_BYTES_SENT, m_lblBytesSent);
+    DDX_Control(dx, IDC_BYTES_RECEIVED, m_lblBytesReceived);
+    DDX_Control(dx, IDC_TYPE, m_lblType);
+    DDX_Control(dx, IDC_STATUS, m_lblStatus);
+    DDX_Text(dx, IDC_DURATION_ACC, m_strDurationAcc);
+    DDX_Control(dx, IDC_NETWORK, m_cboNetwork);
+}
+
+BOOL CMorvishDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    AddAboutToSystemMenu();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+    StartUpdater();
+    SetTimer(StatsTimer, kTimerPeriodMs);
+    CenterWindow();
+    // Returning TRUE lets the dialog manager focus the first control that takes it.
+    return TRUE;
+}
+
+void CMorvishDlg::AddAboutToSystemMenu()
+{
+    HMENU systemMenu = GetSystemMenu(FALSE);
+    char about[256] = {};
+    if (systemMenu == nullptr || ::LoadStringA(::GetModuleHandleA(nullptr), IDS_ABOUTBOX, about, sizeof about) <= 0)
+        return;
+    ::AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, about);
+}
+
+void CMorvishDlg::StartUpdater()
+{
+    LaunchUpdater();
+}
+
+void CMorvishDlg::OnTimer(UINT_PTR id)
+{
+    // Any id other than the window's two timers does nothing.
+    switch (id) {
+    default:
+        break;
+    }
+}
+
+HBRUSH CMorvishDlg::OnCtlColor(HDC dc, HWND, UINT kind)
+{
+    // Labels, group boxes and lines draw on the skinned background.
+    if (kind == CTLCOLOR_STATIC) {
+        ::SetBkMode(dc, TRANSPARENT);
+        return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    }
+    return reinterpret_cast<HBRUSH>(Default());
+}
+
+void CMorvishDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(m_hWnd, &paint);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc));
+    RECT client;
+    ::GetClientRect(m_hWnd, &client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &paint);
+}
+
+HCURSOR CMorvishDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+BOOL CMorvishDlg::OnEraseBkgnd(HDC)
+{
+    return static_cast<BOOL>(Default());
+}

@@ -1,0 +1,79 @@
+#pragma once
+#include "framework/Button.h"
+#include "framework/ComboBox.h"
+#include "framework/Dialog.h"
+#include "framework/Edit.h"
+#include "framework/Static.h"
+#include <winsock2.h>
+#include <iphlpapi.h>
+#include <string>
+
+// The main window: the program's one real window and the owner of every live
+// object (buttons, labels, clocks, the interface table). Its members are the
+// shared state of settings, statistics and acceleration, all used on the
+// user-interface thread only.
+class CMorvishDlg : public CDialog {
+public:
+    explicit CMorvishDlg(CWnd* parent = nullptr);
+    ~CMorvishDlg() override;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+
+    void OnTimer(UINT_PTR id);
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    BOOL OnEraseBkgnd(HDC dc);
+
+    // Initialisation steps of the window itself.
+    void AddAboutToSystemMenu();
+    void StartUpdater();
+
+    // Members, in declaration order: construction runs in this order and
+    // destruction in reverse.
+    HICON m_hIcon = nullptr;
+    bool m_bAutoResumeDownloads = false;
+    bool m_bRunAtStartup = false;
+    CComboBox m_cboCheckPeriodUnit;
+    CEdit m_edtCheckPeriod;
+    CEdit m_edtAccelerateFirst;
+    CButton m_btnQuit;
+    CButton m_btnMinimize;
+    CButton m_btnAccelerate;
+    std::string m_strInterfaceInfo;
+    std::string m_strBytesReceived;
+    std::string m_strBytesSent;
+    std::string m_strDuration;
+    std::string m_strStatus;
+    CButton m_btnRunClient;
+    std::string m_strType;
+    bool m_bRunOtherApp = false;
+    std::string m_strCheckPeriod;
+    std::string m_strAccelerateFirst;
+    CStatic m_lblDuration;
+    CStatic m_lblBytesSent;
+    CStatic m_lblBytesReceived;
+    CStatic m_lblType;
+    CStatic m_lblStatus;
+    std::string m_strDurationAcc = " 0 hrs :  0 mins :  0 secs";
+    int m_nAccSeconds = 0;
+    int m_nAccMinutes = 0;
+    int m_nAccHours = 0;
+    int m_nDurHours = 0;
+    int m_nDurMinutes = 0;
+    int m_nDurSeconds = 0;
+    MIB_IFTABLE* m_pIfTable = nullptr;
+    DWORD m_dwIfTableSize = 0;
+    CComboBox m_cboNetwork;
+    int m_nNetwork = 0;
+    int m_aIfIndex[256] = {};
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// Timer ids of the main window; both tick once a second.
+constexpr UINT_PTR StatsTimer = 1;
+constexpr UINT_PTR SessionTimer = 2;
+constexpr UINT kTimerPeriodMs = 1000;

@@ -1,0 +1,11 @@
+# Cross-compiles for 32-bit Windows with mingw-w64 (posix threads); built and linked only: 32-bit code cannot execute here.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CORVANE_TRIPLE i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${CORVANE_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${CORVANE_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${CORVANE_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${CORVANE_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -1,0 +1,5 @@
+#pragma once
+#include "framework/Wnd.h"
+
+class CEdit : public CWnd {
+};
