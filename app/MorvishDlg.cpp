@@ -1,4 +1,5 @@
 #include "app/MorvishDlg.h"
+#include "app/AboutDlg.h"
 #include "app/Updater.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
@@ -8,7 +9,8 @@ BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
     ON_WM_CTLCOLOR()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
-    ON_WM_ERASEBKGND()
+    ON_WM_SYSCOMMAND()
+    ON_COMMAND(ID_ABOUT, OnAbout)
 END_MESSAGE_MAP()
 
 CMorvishDlg::CMorvishDlg(CWnd* parent) : CDialog(IDD_CORVANE_DIALOG, parent)
@@ -113,7 +115,16 @@ HCURSOR CMorvishDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(m_hIcon);
 }
 
-BOOL CMorvishDlg::OnEraseBkgnd(HDC)
+void CMorvishDlg::OnSysCommand(UINT id, LPARAM)
 {
-    return static_cast<BOOL>(Default());
+    if ((id & 0xFFF0) == IDM_ABOUTBOX)
+        OnAbout();
+    else
+        Default();
+}
+
+void CMorvishDlg::OnAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
 }

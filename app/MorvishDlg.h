@@ -1,9 +1,9 @@
 #pragma once
-#include "framework/Button.h"
+#include "controls/ButtonST.h"
+#include "controls/TransparentStatic.h"
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
-#include "framework/Static.h"
 #include <winsock2.h>
 #include <iphlpapi.h>
 #include <string>
@@ -25,7 +25,8 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT kind);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
-    BOOL OnEraseBkgnd(HDC dc);
+    void OnSysCommand(UINT id, LPARAM lParam);
+    void OnAbout();
 
     // Initialisation steps of the window itself.
     void AddAboutToSystemMenu();
@@ -39,24 +40,24 @@ protected:
     CComboBox m_cboCheckPeriodUnit;
     CEdit m_edtCheckPeriod;
     CEdit m_edtAccelerateFirst;
-    CButton m_btnQuit;
-    CButton m_btnMinimize;
-    CButton m_btnAccelerate;
+    CButtonST m_btnQuit;
+    CButtonST m_btnMinimize;
+    CButtonST m_btnAccelerate;
     std::string m_strInterfaceInfo;
     std::string m_strBytesReceived;
     std::string m_strBytesSent;
     std::string m_strDuration;
     std::string m_strStatus;
-    CButton m_btnRunClient;
+    CButtonST m_btnRunClient;
     std::string m_strType;
     bool m_bRunOtherApp = false;
     std::string m_strCheckPeriod;
     std::string m_strAccelerateFirst;
-    CStatic m_lblDuration;
-    CStatic m_lblBytesSent;
-    CStatic m_lblBytesReceived;
-    CStatic m_lblType;
-    CStatic m_lblStatus;
+    CTransparentStatic m_lblDuration;
+    CTransparentStatic m_lblBytesSent;
+    CTransparentStatic m_lblBytesReceived;
+    CTransparentStatic m_lblType;
+    CTransparentStatic m_lblStatus;
     std::string m_strDurationAcc = " 0 hrs :  0 mins :  0 secs";
     int m_nAccSeconds = 0;
     int m_nAccMinutes = 0;

@@ -29,8 +29,12 @@ INT_PTR CDialog::DoModal()
     m_nModalResult = -1;
     HWND hWnd = ::CreateDialogIndirectParamA(instance, dialogTemplate, parent, &CDialog::DialogProc,
                                              reinterpret_cast<LPARAM>(this));
-    if (hWnd != nullptr)
+    if (hWnd != nullptr) {
+        // Like the platform's modal dialogs, shown even when the template is not visible.
+        if (!m_bEndModal && !::IsWindowVisible(hWnd))
+            ::ShowWindow(hWnd, SW_SHOWNORMAL);
         RunModalLoop();
+    }
 
     if (disableParent)
         ::EnableWindow(parent, TRUE);
