@@ -11,6 +11,15 @@ BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_SYSCOMMAND()
     ON_COMMAND(ID_ABOUT, OnAbout)
+    ON_COMMAND(IDC_QUIT, OnQuit)
+    ON_COMMAND(ID_EXIT, OnQuit)
+    ON_COMMAND_WITH_ID(ID_LINK_SAFETY, OnWebLink)
+    ON_COMMAND_WITH_ID(ID_LINK_FILE_SHARING, OnWebLink)
+    ON_COMMAND_WITH_ID(ID_LINK_MUSIC, OnWebLink)
+    ON_COMMAND_WITH_ID(ID_LINK_TORRENTS, OnWebLink)
+    ON_COMMAND_WITH_ID(ID_LINK_MEDIA, OnWebLink)
+    ON_COMMAND(ID_LINK_HELP, OnHelpPage)
+    ON_WM_INITMENUPOPUP()
 END_MESSAGE_MAP()
 
 CMorvishDlg::CMorvishDlg(CWnd* parent) : CDialog(IDD_CORVANE_DIALOG, parent)
@@ -55,6 +64,7 @@ BOOL CMorvishDlg::OnInitDialog()
     StartUpdater();
     SetTimer(StatsTimer, kTimerPeriodMs);
     CenterWindow();
+    SetButtonTooltips();
     // Returning TRUE lets the dialog manager focus the first control that takes it.
     return TRUE;
 }

@@ -28,6 +28,13 @@ protected:
     void OnSysCommand(UINT id, LPARAM lParam);
     void OnAbout();
 
+    // Commands and menus.
+    void SetButtonTooltips();
+    void OnQuit();
+    void OnWebLink(UINT id);
+    void OnHelpPage();
+    virtual void OnInitMenuPopup(HMENU popup, UINT index, bool isSystemMenu);
+
     // Initialisation steps of the window itself.
     void AddAboutToSystemMenu();
     void StartUpdater();

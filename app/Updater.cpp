@@ -15,14 +15,8 @@ std::string UpdaterParameters()
     return parameters;
 }
 
-std::string UpdaterPathBeside(const std::string& exePath)
-{
-    const size_t slash = exePath.find_last_of('\\');
-    return (slash == std::string::npos ? std::string() : exePath.substr(0, slash + 1)) + "UpdateApp.exe";
-}
-
 void LaunchUpdater()
 {
-    const std::string updater = UpdaterPathBeside(GetModulePath());
+    const std::string updater = PathBeside(GetModulePath(), "UpdateApp.exe");
     ::ShellExecuteA(nullptr, "open", updater.c_str(), UpdaterParameters().c_str(), nullptr, SW_SHOWNORMAL);
 }

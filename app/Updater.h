@@ -5,10 +5,6 @@
 // domain and "false", each followed by one space.
 std::string UpdaterParameters();
 
-// "UpdateApp.exe" in the folder of `exePath`; a path without a folder gives
-// the bare name.
-std::string UpdaterPathBeside(const std::string& exePath);
-
 // Starts the updater beside the executable. Launching it by full path keeps
 // a program of the same name in the current folder from being run instead.
 // The outcome is not checked: a missing updater changes nothing.

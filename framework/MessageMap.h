@@ -62,6 +62,9 @@ protected:                                           \
 #define ON_CONTROL(code, id, memberFn) \
     { MessageKind::Command, code, id, nullptr, MM_THUNK(self.memberFn(); return 0;) },
 #define ON_COMMAND(id, memberFn) ON_CONTROL(0, id, memberFn)
+// One handler for several commands: void OnSomething(UINT id).
+#define ON_COMMAND_WITH_ID(id, memberFn) \
+    { MessageKind::Command, 0, id, nullptr, MM_THUNK(self.memberFn(static_cast<UINT>(id)); return 0;) },
 #define ON_BN_CLICKED(id, memberFn) ON_CONTROL(BN_CLICKED, id, memberFn)
 #define ON_CBN_SELCHANGE(id, memberFn) ON_CONTROL(CBN_SELCHANGE, id, memberFn)
 

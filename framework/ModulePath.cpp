@@ -14,3 +14,9 @@ std::string GetModulePath(HMODULE module)
         path.resize(path.size() * 2);
     }
 }
+
+std::string PathBeside(const std::string& path, const std::string& fileName)
+{
+    const size_t slash = path.find_last_of('\\');
+    return (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + fileName;
+}

@@ -6,3 +6,7 @@
 // the needed size nor terminates a cut result, so the buffer grows until the
 // answer is shorter than the buffer.
 std::string GetModulePath(HMODULE module = nullptr);
+
+// `fileName` in the folder of `path` ("C:\\a\\b.exe", "x.ini" -> "C:\\a\\x.ini");
+// a path without a folder gives the bare file name.
+std::string PathBeside(const std::string& path, const std::string& fileName);

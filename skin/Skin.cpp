@@ -62,9 +62,7 @@ std::string ResolveBesideExecutable(const char* fileName)
     const std::string name(fileName);
     if (name.find_first_of("\\/:") != std::string::npos)
         return name;
-    const std::string exe = GetModulePath();
-    const size_t slash = exe.find_last_of('\\');
-    return slash == std::string::npos ? name : exe.substr(0, slash + 1) + name;
+    return PathBeside(GetModulePath(), name);
 }
 
 } // namespace

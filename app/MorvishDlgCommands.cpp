@@ -1,0 +1,41 @@
+// Commands of the main window that end it, open web pages and update the
+// popup's check marks; the tooltips of its buttons.
+#include "app/MorvishDlg.h"
+#include "app/ProductInfo.h"
+#include "app/WebLinks.h"
+#include "framework/Format.h"
+#include "framework/MenuUpdate.h"
+#include "framework/ModulePath.h"
+#include <shellapi.h>
+
+void CMorvishDlg::SetButtonTooltips()
+{
+    m_btnRunClient.SetTooltip(Format("Run %s", kClientName).c_str(), TRUE);
+    m_btnAccelerate.SetTooltip(Format("Accelerate %s", kClientName).c_str(), TRUE);
+    m_btnQuit.SetTooltip("Exit", TRUE);
+    m_btnMinimize.SetTooltip("Save", TRUE);
+}
+
+void CMorvishDlg::OnQuit()
+{
+    // Neither saves the settings nor stops the session: both end with the process.
+    KillTimer(StatsTimer);
+    EndDialog(IDOK);
+}
+
+void CMorvishDlg::OnWebLink(UINT id)
+{
+    if (const char* address = WebLinkAddress(id))
+        ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMorvishDlg::OnHelpPage()
+{
+    const std::string guide = PathBeside(GetModulePath(), kUserGuideFile);
+    ::ShellExecuteA(nullptr, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void CMorvishDlg::OnInitMenuPopup(HMENU popup, UINT, bool)
+{
+    UpdatePopupMenu(popup, *this);
+}
