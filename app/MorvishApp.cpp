@@ -1,5 +1,7 @@
 #include "app/MorvishApp.h"
 #include "app/MorvishDlg.h"
+#include "app/WebLinks.h"
+#include "framework/ModulePath.h"
 #include "skin/Skin.h"
 #include <commctrl.h>
 
@@ -8,6 +10,7 @@ BOOL CMorvishApp::InitInstance()
     ::InitCommonControls();
     CWinApp::InitInstance();
     SetRegistryKey("Local AppWizard-Generated Applications");
+    m_strHelpFile = PathBeside(GetModulePath(), kUserGuideFile);
 
     SkinInit(m_hInstance, "Demo", nullptr, nullptr);
     SkinLoadFile("skin.smf");

@@ -93,14 +93,19 @@ void CMorvishDlg::OnTimer(UINT_PTR id)
     }
 }
 
-HBRUSH CMorvishDlg::OnCtlColor(HDC dc, HWND, UINT kind)
+HBRUSH CMorvishDlg::OnCtlColor(HDC dc, HWND control, UINT kind)
 {
+    if (kind != CTLCOLOR_STATIC)
+        return reinterpret_cast<HBRUSH>(Default());
     // Labels, group boxes and lines draw on the skinned background.
-    if (kind == CTLCOLOR_STATIC) {
-        ::SetBkMode(dc, TRANSPARENT);
-        return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
-    }
-    return reinterpret_cast<HBRUSH>(Default());
+    ::SetBkMode(dc, TRANSPARENT);
+    // The session clock is a plain label that repaints only itself when its
+    // text changes: it fills with the dialog's own background, or every old
+    // text would stay visible under the new one.
+    if (::GetDlgCtrlID(control) == IDC_DURATION_ACC)
+        return reinterpret_cast<HBRUSH>(DefWindowProc(WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                                      reinterpret_cast<LPARAM>(m_hWnd)));
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
 }
 
 void CMorvishDlg::OnPaint()
