@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing Corvane need.
+# Asks apt only when something is missing, so a second run takes about a second.
+# Only the 64-bit Wine is installed: 32-bit code cannot execute on these machines,
+# so the i386 architecture is never added.
+set -euo pipefail
+
+packages=(
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+  wine wine64
+  xvfb xauth xdotool imagemagick
+  cmake make googletest
+  clang libclang-rt-14-dev
+  netbase
+)
+
+# dpkg-query prints a status line for each known package and nothing for unknown ones.
+installed=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null || true)
+missing=()
+for package in "${packages[@]}"; do
+  grep -qx "$package installed" <<<"$installed" || missing+=("$package")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "setup: all ${#packages[@]} packages present"
+  exit 0
+fi
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "setup: installing ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
