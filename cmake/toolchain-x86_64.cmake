@@ -9,4 +9,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/${CORVANE_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# ctest runs the test programs under Wine in the prefix <build root>/wineprefix;
+# the build root is the folder above the build folder unless scripts/build.sh names it.
+if(NOT CORVANE_BUILD_ROOT)
+  get_filename_component(CORVANE_BUILD_ROOT "${CMAKE_BINARY_DIR}/.." ABSOLUTE)
+endif()
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-emulator.sh ${CORVANE_BUILD_ROOT})

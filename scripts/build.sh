@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Configures and builds Corvane for 64-bit Windows (program and tests) and for
+# 32-bit Windows (program only: 32-bit code is linked here, never executed).
+# Usage: scripts/build.sh [x86_64] [i686]   (both when none is named)
+# Output: $BUILD_ROOT/<target>, BUILD_ROOT defaulting to <repo>/build.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+export BUILD_ROOT=${BUILD_ROOT:-$root/build}
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(x86_64 i686)
+
+for target in "${targets[@]}"; do
+  case $target in
+    x86_64) options=(-DCORVANE_TESTS=ON -DCORVANE_BUILD_ROOT="$BUILD_ROOT") ;;
+    i686) options=(-DCORVANE_TESTS=OFF) ;;
+    *) echo "build: unknown target '$target' (x86_64 or i686)" >&2; exit 2 ;;
+  esac
+  echo "build: $target in $BUILD_ROOT/$target"
+  cmake -S "$root" -B "$BUILD_ROOT/$target" \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$target.cmake" \
+    -DCMAKE_BUILD_TYPE=Release \
+    "${options[@]}" >/dev/null
+  cmake --build "$BUILD_ROOT/$target" -j2
+done
