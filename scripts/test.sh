@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Sets up, builds both targets and runs every test layer:
+#   Windows: unit and black-box tests (ctest under Wine, on a virtual X server)
+#   native:  the platform-neutral code under ASan/UBSan, and short fuzz runs
+# Exits non-zero when anything fails; the last line sums up all layers.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+export BUILD_ROOT=${BUILD_ROOT:-$root/build}
+
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" x86_64 i686
+
+source "$root/scripts/wine-env.sh"
+source "$root/scripts/xvfb.sh"
+
+passed=0
+failed=0
+failures=()
+
+cleanup() {
+  corvane_wineserver_stop
+  corvane_xvfb_stop
+}
+trap cleanup EXIT
+
+# Runs ctest in one build folder and adds its counts to the totals.
+run_layer() {
+  local layer=$1
+  shift
+  local log=$BUILD_ROOT/ctest-$layer.log
+  local rc=0
+  ctest "$@" --output-on-failure 2>&1 | tee "$log" || rc=$?
+  local line total bad
+  line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  if [ -n "$line" ]; then
+    total=${line##* out of }
+    bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+  fi
+  if [ "$rc" -ne 0 ]; then
+    failures+=("$layer")
+  fi
+  echo "test: $layer layer: ${line:-no tests}"
+}
+
+echo "test: Windows layer (unit, black-box) under Wine"
+corvane_wine_prefix
+corvane_xvfb_start
+corvane_wineserver_start
+# The black-box tests hold the lock "wine-ui" and so run one at a time.
+run_layer windows --test-dir "$BUILD_ROOT/x86_64" -j2 --timeout 300
+corvane_wineserver_stop
+
+echo "test: native layer (sanitizers, fuzzing)"
+cmake -S "$root/tests/core" -B "$BUILD_ROOT/core" \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+if cmake --build "$BUILD_ROOT/core" -j2; then
+  run_layer core --test-dir "$BUILD_ROOT/core" -j2
+else
+  failures+=("core build")
+fi
+
+if [ ${#failures[@]} -gt 0 ]; then
+  echo "test: FAILED in: ${failures[*]}"
+  echo "Summary: $passed passed, $failed failed"
+  exit 1
+fi
+echo "Summary: $passed passed, $failed failed"
