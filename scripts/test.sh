@@ -49,7 +49,7 @@ echo "test: Windows layer (unit, black-box) under Wine"
 corvane_wine_prefix
 corvane_xvfb_start
 corvane_wineserver_start
-# The black-box tests hold the lock "wine-ui" and so run one at a time.
+# Tests from corvane_ui_test are RUN_SERIAL: each runs with no other test beside it.
 run_layer windows --test-dir "$BUILD_ROOT/x86_64" -j2 --timeout 300
 corvane_wineserver_stop
 
