@@ -1,0 +1,61 @@
+#pragma once
+#include "net/InterfacePositions.h"
+#include <winsock2.h>
+#include <iphlpapi.h>
+#include <memory>
+#include <string>
+
+// The IP Helper entry points, resolved at run time. A test points
+// g_pfnGetIfTable at a table of its own making.
+using PFN_GETIFTABLE = DWORD(WINAPI*)(PMIB_IFTABLE table, PULONG size, BOOL order);
+using PFN_GETNUMBEROFINTERFACES = DWORD(WINAPI*)(PDWORD count);
+extern PFN_GETIFTABLE g_pfnGetIfTable;
+extern PFN_GETNUMBEROFINTERFACES g_pfnGetNumberOfInterfaces;
+
+constexpr const char* kIpHelperLibrary = "Iphlpapi.dll";
+
+// Loads library once for each entry point and looks both up; the library is
+// never released. False when either cannot be found; both pointers are then
+// whatever the lookups gave, null for a missing one.
+bool ResolveIpHelperEntries(const char* library = kIpHelperLibrary);
+
+// The interface table, read through g_pfnGetIfTable in ascending order of
+// interface index into a buffer whose size is fixed by the first read.
+//
+// Every read passes the buffer's own capacity: the platform rewrites the
+// size argument with the size it would need, and a grown table must never be
+// written past the buffer. A read that fails, a grown table included, leaves
+// the rows of the last good read in place: reads land in a second buffer of
+// the same size, which takes over only on success.
+class CIfTable {
+public:
+    // Asks for the size, allocates it and reads the table. False, with no
+    // rows, when the size query does not answer ERROR_INSUFFICIENT_BUFFER.
+    bool Load();
+    // Reads the table again; nothing happens before a successful Load.
+    void Refresh();
+
+    // The rows the last good read gave that lie wholly inside the buffer.
+    DWORD RowCount() const;
+    // Null for a row outside the table (a negative one included).
+    const MIB_IFROW* Row(int row) const;
+
+private:
+    const MIB_IFTABLE* Table() const { return reinterpret_cast<const MIB_IFTABLE*>(m_pRows.get()); }
+
+    std::unique_ptr<unsigned char[]> m_pRows;
+    std::unique_ptr<unsigned char[]> m_pSpare;
+    DWORD m_dwCapacity = 0;
+};
+
+// The interface box's label of a row.
+std::string InterfaceLabel(const MIB_IFROW& row);
+
+// Bytes Sent and Bytes Received of the interface at a position of the
+// interface box; both empty when the position names no listed interface or
+// no row of the table.
+struct ByteCounterTexts {
+    std::string sent;
+    std::string received;
+};
+ByteCounterTexts CountersAt(const CIfTable& table, const CInterfacePositions& positions, int position);

@@ -1,0 +1,204 @@
+#include "net/IfTable.h"
+#include <gtest/gtest.h>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The table the fake platform holds, and every size it was offered.
+std::vector<MIB_IFROW> s_rows;
+std::vector<ULONG> s_offered;
+std::vector<BOOL> s_orders;
+
+MIB_IFROW Row(const char* description, DWORD inOctets, DWORD outOctets)
+{
+    MIB_IFROW row{};
+    std::strncpy(reinterpret_cast<char*>(row.bDescr), description, sizeof row.bDescr - 1);
+    row.dwDescrLen = static_cast<DWORD>(std::strlen(description));
+    row.dwInOctets = inOctets;
+    row.dwOutOctets = outOctets;
+    return row;
+}
+
+ULONG Needed()
+{
+    return static_cast<ULONG>(offsetof(MIB_IFTABLE, table) + s_rows.size() * sizeof(MIB_IFROW));
+}
+
+// Behaves as the platform documents: a buffer that is missing or too small
+// gets the size it needs and nothing else.
+DWORD WINAPI FakeGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
+{
+    s_offered.push_back(*size);
+    s_orders.push_back(order);
+    if (table == nullptr || *size < Needed()) {
+        *size = Needed();
+        return ERROR_INSUFFICIENT_BUFFER;
+    }
+    table->dwNumEntries = static_cast<DWORD>(s_rows.size());
+    std::memcpy(table->table, s_rows.data(), s_rows.size() * sizeof(MIB_IFROW));
+    return NO_ERROR;
+}
+
+DWORD WINAPI NoTable(PMIB_IFTABLE, PULONG, BOOL)
+{
+    return ERROR_NOT_SUPPORTED;
+}
+
+// Answers a row count larger than the rows it wrote, as a faulty driver could.
+DWORD WINAPI OvercountingGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
+{
+    const DWORD result = FakeGetIfTable(table, size, order);
+    if (result == NO_ERROR)
+        table->dwNumEntries = 1000;
+    return result;
+}
+
+// A new adapter appears after every answer.
+DWORD WINAPI GrowingGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
+{
+    const DWORD result = FakeGetIfTable(table, size, order);
+    s_rows.push_back(Row("late", 0, 0));
+    return result;
+}
+
+class IfTableTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        s_rows = {Row("lo", 10, 20), Row("eth0", 3000000000u, 4000000000u)};
+        s_offered.clear();
+        s_orders.clear();
+        g_pfnGetIfTable = FakeGetIfTable;
+    }
+    void TearDown() override { g_pfnGetIfTable = nullptr; }
+
+    static CInterfacePositions AllRows(const CIfTable& table)
+    {
+        CInterfacePositions positions;
+        for (DWORD row = 0; row < table.RowCount(); ++row)
+            positions.Add(static_cast<int>(row));
+        return positions;
+    }
+};
+
+} // namespace
+
+TEST_F(IfTableTest, LoadAsksForTheSizeThenReadsSortedRows)
+{
+    CIfTable table;
+    ASSERT_TRUE(table.Load());
+    ASSERT_EQ(s_offered.size(), 2u);
+    EXPECT_EQ(s_offered[0], 0u);
+    EXPECT_EQ(s_offered[1], Needed());
+    EXPECT_EQ(s_orders, (std::vector<BOOL>{TRUE, TRUE}));
+    ASSERT_EQ(table.RowCount(), 2u);
+    EXPECT_EQ(InterfaceLabel(*table.Row(1)), " eth0 0 Mb");
+    EXPECT_EQ(table.Row(2), nullptr);
+    EXPECT_EQ(table.Row(-1), nullptr);
+}
+
+TEST_F(IfTableTest, CountersOfAPositionAndOfNone)
+{
+    CIfTable table;
+    ASSERT_TRUE(table.Load());
+    CInterfacePositions positions;
+    positions.Add(1);
+
+    const ByteCounterTexts eth0 = CountersAt(table, positions, 0);
+    EXPECT_EQ(eth0.sent, " 4000000000 ");
+    EXPECT_EQ(eth0.received, " 3000000000 ");
+
+    // A stored position past the list, and none at all, read no row.
+    const ByteCounterTexts past = CountersAt(table, positions, 1);
+    EXPECT_EQ(past.sent, "");
+    EXPECT_EQ(past.received, "");
+    EXPECT_EQ(CountersAt(table, positions, -1).sent, "");
+    EXPECT_EQ(CountersAt(table, CInterfacePositions(), 0).received, "");
+}
+
+TEST_F(IfTableTest, RefreshShowsNewCountersAndTheWrap)
+{
+    CIfTable table;
+    ASSERT_TRUE(table.Load());
+    const CInterfacePositions positions = AllRows(table);
+
+    s_rows[1].dwInOctets = 3000000000u + 1294967296u + 1500u;
+    table.Refresh();
+    EXPECT_EQ(CountersAt(table, positions, 1).received, " 1500 ");
+}
+
+TEST_F(IfTableTest, AGrownTableNeverOverrunsAndKeepsTheLastRows)
+{
+    CIfTable table;
+    ASSERT_TRUE(table.Load());
+    const ULONG capacity = s_offered.back();
+    const CInterfacePositions positions = AllRows(table);
+
+    // A new virtual adapter appears: every later read is still offered the
+    // buffer's own size, not the larger size the platform answered.
+    s_rows.push_back(Row("vpn0", 1, 2));
+    s_rows[0].dwInOctets = 11;
+    table.Refresh();
+    table.Refresh();
+    ASSERT_EQ(s_offered.size(), 4u);
+    EXPECT_EQ(s_offered[2], capacity);
+    EXPECT_EQ(s_offered[3], capacity);
+    ASSERT_EQ(table.RowCount(), 2u);
+    EXPECT_EQ(CountersAt(table, positions, 0).received, " 10 ");
+
+    // Once it is gone again the reads succeed and show the new counters.
+    s_rows.pop_back();
+    table.Refresh();
+    EXPECT_EQ(CountersAt(table, positions, 0).received, " 11 ");
+}
+
+TEST_F(IfTableTest, TableGrowingBeforeTheFirstReadHasNoRows)
+{
+    g_pfnGetIfTable = GrowingGetIfTable;
+    CIfTable table;
+    EXPECT_TRUE(table.Load());
+    EXPECT_EQ(table.RowCount(), 0u);
+    EXPECT_EQ(CountersAt(table, AllRows(table), 0).sent, "");
+}
+
+TEST_F(IfTableTest, NoSizeAnswerGivesAnEmptyTable)
+{
+    g_pfnGetIfTable = NoTable;
+    CIfTable table;
+    EXPECT_FALSE(table.Load());
+    table.Refresh();
+    EXPECT_EQ(table.RowCount(), 0u);
+    EXPECT_EQ(table.Row(0), nullptr);
+}
+
+TEST_F(IfTableTest, ARowCountBeyondTheBufferIsCut)
+{
+    g_pfnGetIfTable = OvercountingGetIfTable;
+    CIfTable table;
+    ASSERT_TRUE(table.Load());
+    EXPECT_EQ(table.RowCount(), 2u);
+    EXPECT_EQ(table.Row(2), nullptr);
+}
+
+TEST(IpHelperEntries, ResolvedFromTheSystemLibraryOnly)
+{
+    EXPECT_FALSE(ResolveIpHelperEntries("NoSuchIpHelper.dll"));
+    EXPECT_EQ(g_pfnGetIfTable, nullptr);
+    EXPECT_EQ(g_pfnGetNumberOfInterfaces, nullptr);
+
+    ASSERT_TRUE(ResolveIpHelperEntries());
+    DWORD count = 0;
+    EXPECT_EQ(g_pfnGetNumberOfInterfaces(&count), static_cast<DWORD>(NO_ERROR));
+
+    // Wine's own table: at least the loopback interface, named as Linux names it.
+    CIfTable table;
+    ASSERT_TRUE(table.Load());
+    ASSERT_GE(table.RowCount(), 1u);
+    bool loopback = false;
+    for (DWORD row = 0; row < table.RowCount(); ++row)
+        loopback = loopback || InterfaceLabel(*table.Row(static_cast<int>(row))).rfind(" lo ", 0) == 0;
+    EXPECT_TRUE(loopback);
+    g_pfnGetIfTable = nullptr;
+}
