@@ -1,12 +1,11 @@
 #include "net/InterfaceLabel.h"
-#include <cstring>
 
 std::string InterfaceLabel(const char* description, std::size_t size, std::uint32_t speed)
 {
-    const void* end = std::memchr(description, '\0', size);
-    std::size_t length = end != nullptr ? static_cast<std::size_t>(static_cast<const char*>(end) - description) : size;
-    if (length > kLabelDescriptionChars)
-        length = kLabelDescriptionChars;
+    // Never past the field, whether or not it holds a terminating zero.
+    std::size_t length = 0;
+    while (length < size && length < kLabelDescriptionChars && description[length] != '\0')
+        ++length;
     return " " + std::string(description, length) + " " + std::to_string(speed >> 20) + " Mb";
 }
 
