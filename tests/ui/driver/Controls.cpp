@@ -1,0 +1,132 @@
+#include "tests/ui/driver/Controls.h"
+
+namespace driver {
+
+std::string TextOf(HWND window)
+{
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length))
+        return std::string();
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+                          5000, &copied);
+    text.resize(copied < text.size() ? copied : 0);
+    return text;
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[256] = {};
+    ::GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+std::string ControlText(HWND dialog, int id)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    return control != nullptr ? TextOf(control) : std::string();
+}
+
+void SetControlText(HWND dialog, int id, const std::string& text)
+{
+    ::SendMessageA(::GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::vector<HWND> ChildWindows(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+RECT RectInDialog(HWND dialog, HWND child)
+{
+    RECT rect = {};
+    ::GetWindowRect(child, &rect);
+    ::MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+int CheckState(HWND dialog, int id)
+{
+    return static_cast<int>(::SendDlgItemMessageA(dialog, id, BM_GETCHECK, 0, 0));
+}
+
+void PressButton(HWND dialog, int id)
+{
+    ::SendDlgItemMessageA(dialog, id, BM_CLICK, 0, 0);
+}
+
+void PostButtonPress(HWND dialog, int id)
+{
+    ::PostMessageA(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+void SendCommand(HWND window, UINT id)
+{
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void PostCommand(HWND window, UINT id)
+{
+    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+void PostKey(HWND window, UINT virtualKey)
+{
+    const UINT scanCode = ::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    ::PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16));
+    ::PostMessageA(window, WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16) | (3LL << 30));
+}
+
+void SendTimer(HWND window, UINT_PTR id)
+{
+    ::SendMessageA(window, WM_TIMER, id, 0);
+}
+
+void SendTrayMessage(HWND window, UINT mouseMessage)
+{
+    ::SendMessageA(window, kTrayNotifyMessage, kTrayIconId, mouseMessage);
+}
+
+void PostTrayMessage(HWND window, UINT mouseMessage)
+{
+    ::PostMessageA(window, kTrayNotifyMessage, kTrayIconId, mouseMessage);
+}
+
+bool Responds(HWND window, DWORD timeoutMs)
+{
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+}
+
+// Asked in the wide form: Wine hands a list item to another process as UTF-16
+// whatever form was asked for.
+std::vector<std::string> ComboItems(HWND dialog, int id)
+{
+    std::vector<std::string> items;
+    HWND combo = ::GetDlgItem(dialog, id);
+    const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring item(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+        const LRESULT copied =
+            ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item[0]));
+        item.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        std::string text(item.size() * 2 + 1, '\0');
+        const int bytes = ::WideCharToMultiByte(CP_ACP, 0, item.c_str(), static_cast<int>(item.size()), &text[0],
+                                                static_cast<int>(text.size()), nullptr, nullptr);
+        text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ComboSelection(HWND dialog, int id)
+{
+    return static_cast<int>(::SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+} // namespace driver

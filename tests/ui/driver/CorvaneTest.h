@@ -1,0 +1,46 @@
+#pragma once
+#include "tests/ui/driver/Controls.h"
+#include "tests/ui/driver/Files.h"
+#include "tests/ui/driver/Menus.h"
+#include "tests/ui/driver/MessageBoxes.h"
+#include "tests/ui/driver/Paths.h"
+#include "tests/ui/driver/Program.h"
+#include "tests/ui/driver/Registry.h"
+#include "tests/ui/driver/ScratchFolder.h"
+#include "tests/ui/driver/Screenshot.h"
+#include "tests/ui/driver/StandIns.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace driver {
+
+// The fixture of a black-box test: before each test the registry places
+// Corvane uses are cleaned and a fresh scratch folder holds Corvane.exe,
+// skin.smf and the updater stand-in; after it every program the test started
+// is ended and the registry cleaned again.
+class CorvaneTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    ScratchFolder& Scratch() { return *m_pScratch; }
+    // The Corvane.exe in the scratch folder.
+    const std::string& CorvaneExe() const { return m_strCorvaneExe; }
+    // The updater stand-in beside it.
+    std::string UpdaterBesideCorvane() const { return m_pScratch->File("UpdateApp.exe"); }
+
+    // Starts the scratch folder's Corvane.exe (or exePath) with arguments, from
+    // workingFolder (the exe's folder when empty). Null when it cannot start.
+    Program* Start(const std::string& arguments = std::string(), const std::string& workingFolder = std::string());
+    Program* StartExe(const std::string& exePath, const std::string& arguments = std::string(),
+                      const std::string& workingFolder = std::string());
+
+private:
+    std::unique_ptr<ScratchFolder> m_pScratch;
+    std::string m_strCorvaneExe;
+    std::vector<std::unique_ptr<Program>> m_programs;
+};
+
+} // namespace driver

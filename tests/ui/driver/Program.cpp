@@ -1,0 +1,108 @@
+#include "tests/ui/driver/Program.h"
+#include "tests/ui/driver/Controls.h"
+#include "tests/ui/driver/Files.h"
+#include <gtest/gtest.h>
+
+namespace driver {
+
+std::unique_ptr<Program> Program::Start(const std::string& exePath, const std::string& arguments,
+                                        const std::string& workingFolder)
+{
+    std::string commandLine = "\"" + exePath + "\"";
+    if (!arguments.empty())
+        commandLine += " " + arguments;
+    const std::string folder = workingFolder.empty() ? exePath.substr(0, exePath.find_last_of('\\')) : workingFolder;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                          &startup, &info)) {
+        ADD_FAILURE() << "cannot start " << commandLine << " in " << folder << ": error " << ::GetLastError();
+        return nullptr;
+    }
+    return std::unique_ptr<Program>(new Program(info));
+}
+
+Program::~Program()
+{
+    Terminate();
+    ::CloseHandle(m_info.hThread);
+    ::CloseHandle(m_info.hProcess);
+}
+
+bool Program::IsRunning() const
+{
+    return ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(DWORD timeoutMs)
+{
+    return ::WaitForSingleObject(m_info.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+std::optional<DWORD> Program::ExitCode() const
+{
+    DWORD code = 0;
+    if (IsRunning() || !::GetExitCodeProcess(m_info.hProcess, &code))
+        return std::nullopt;
+    return code;
+}
+
+void Program::Terminate()
+{
+    if (!IsRunning())
+        return;
+    ::TerminateProcess(m_info.hProcess, 0xDEAD);
+    ::WaitForSingleObject(m_info.hProcess, 10000);
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId)
+        search->found.push_back(window);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> Program::TopLevelWindows() const
+{
+    WindowSearch search{ m_info.dwProcessId, {} };
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Program::FindMainWindow() const
+{
+    for (HWND window : TopLevelWindows()) {
+        if (ClassOf(window) == "#32770" && TextOf(window) == "Corvane" && ::GetDlgItem(window, 1001) != nullptr)
+            return window;
+    }
+    return nullptr;
+}
+
+HWND Program::WaitForMainWindow(DWORD timeoutMs) const
+{
+    HWND window = nullptr;
+    WaitUntil([&] {
+        window = FindMainWindow();
+        return window != nullptr && ::IsWindowVisible(window);
+    }, timeoutMs);
+    if (window == nullptr || !::IsWindowVisible(window)) {
+        ADD_FAILURE() << "no visible main window after " << timeoutMs << " ms";
+        return nullptr;
+    }
+    return window;
+}
+
+} // namespace driver
