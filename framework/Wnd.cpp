@@ -6,11 +6,13 @@
 
 namespace {
 
-// Handle-to-object map of the user-interface thread.
+// Handle-to-object map of the user-interface thread. Never destroyed: a
+// window object with static storage may let go of its window during static
+// destruction, after a map destroyed with the other statics would be gone.
 std::unordered_map<HWND, CWnd*>& HandleMap()
 {
-    static std::unordered_map<HWND, CWnd*> map;
-    return map;
+    static auto* const map = new std::unordered_map<HWND, CWnd*>;
+    return *map;
 }
 
 } // namespace
