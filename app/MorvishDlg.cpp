@@ -1,5 +1,6 @@
 #include "app/MorvishDlg.h"
 #include "app/AboutDlg.h"
+#include "app/ProductInfo.h"
 #include "app/Updater.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
@@ -10,6 +11,7 @@ BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_SYSCOMMAND()
+    ON_MESSAGE(TRAY_NOTIFY_MSG, OnTrayNotification)
     ON_COMMAND(ID_ABOUT, OnAbout)
     ON_COMMAND(IDC_QUIT, OnQuit)
     ON_COMMAND(ID_EXIT, OnQuit)
@@ -64,6 +66,7 @@ BOOL CMorvishDlg::OnInitDialog()
     StartUpdater();
     SetTimer(StatsTimer, kTimerPeriodMs);
     CenterWindow();
+    m_TrayIcon.CreateTrayIcon(this, TRAY_NOTIFY_MSG, kProductName, m_hIcon, IDR_TRAYMENU, FALSE);
     SetButtonTooltips();
     // Returning TRUE lets the dialog manager focus the first control that takes it.
     return TRUE;

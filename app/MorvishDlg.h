@@ -4,6 +4,7 @@
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
+#include "tray/SystemTray.h"
 #include <winsock2.h>
 #include <iphlpapi.h>
 #include <string>
@@ -35,6 +36,9 @@ protected:
     void OnHelpPage();
     virtual void OnInitMenuPopup(HMENU popup, UINT index, bool isSystemMenu);
 
+    // The tray icon's mouse notifications.
+    LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
+
     // Initialisation steps of the window itself.
     void AddAboutToSystemMenu();
     void StartUpdater();
@@ -47,6 +51,7 @@ protected:
     CComboBox m_cboCheckPeriodUnit;
     CEdit m_edtCheckPeriod;
     CEdit m_edtAccelerateFirst;
+    CSystemTray m_TrayIcon;
     CButtonST m_btnQuit;
     CButtonST m_btnMinimize;
     CButtonST m_btnAccelerate;
