@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine64
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick fonts-wine
   cmake make googletest
   clang libclang-rt-14-dev
   netbase
