@@ -1,0 +1,16 @@
+#pragma once
+#include "accel/AccelSession.h"
+
+// True while a session runs. Written by the user-interface thread only;
+// each worker watches its own session instead, so that a worker still
+// blocked in a receive of an earlier session is not kept alive by a newer one.
+extern std::atomic<bool> g_bAccelerating;
+
+// Starts a session that owns socket (INVALID_SOCKET when none could be
+// opened: its worker then ends at its first receive) and its worker thread.
+// Returns the session.
+SessionPtr BeginSession(SOCKET socket);
+
+// Stops the running session. Nothing is closed or waited for here: its
+// worker closes its socket when its current receive returns.
+void EndSession();

@@ -1,0 +1,40 @@
+#include "accel/RawSocket.h"
+#include "accel/BindAddress.h"
+#include "accel/SocketCalls.h"
+#include <mstcpip.h>
+
+SOCKET g_hRawSocket = INVALID_SOCKET;
+PFN_BIND g_pfnBind = &::bind;
+PFN_CLOSESOCKET g_pfnCloseSocket = &::closesocket;
+
+void OpenRawSocket()
+{
+    g_hRawSocket = ::WSASocketA(AF_INET, SOCK_RAW, IPPROTO_IP, nullptr, 0, WSA_FLAG_OVERLAPPED);
+    if (g_hRawSocket == INVALID_SOCKET)
+        return;
+    g_hRawSocket = BindReceiveAll(g_hRawSocket, ChooseBindAddress(g_LocalAddrs, g_nLocalAddrs));
+}
+
+SOCKET BindReceiveAll(SOCKET socket, const char* address)
+{
+    if (address == nullptr) {
+        g_pfnCloseSocket(socket);
+        return INVALID_SOCKET;
+    }
+    sockaddr_in local = {};
+    local.sin_family = AF_INET;
+    local.sin_port = 0;
+    local.sin_addr.s_addr = ::inet_addr(address);
+    if (g_pfnBind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) == SOCKET_ERROR
+        && ::WSAGetLastError() != WSAEINPROGRESS) {
+        g_pfnCloseSocket(socket);
+        return INVALID_SOCKET;
+    }
+    // Where receive-all mode is unavailable (Wine answers WSAEOPNOTSUPP) the
+    // socket delivers only what is addressed to it.
+    DWORD on = RCVALL_ON;
+    DWORD out = 0;
+    DWORD returned = 0;
+    ::WSAIoctl(socket, SIO_RCVALL, &on, sizeof on, &out, sizeof out, &returned, nullptr, nullptr);
+    return socket;
+}
