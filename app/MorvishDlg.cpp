@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
     ON_COMMAND_WITH_ID(ID_LINK_MEDIA, OnWebLink)
     ON_COMMAND(ID_LINK_HELP, OnHelpPage)
     ON_WM_INITMENUPOPUP()
+    ON_BN_CLICKED(IDC_ACCELERATE, OnAccelerate)
 END_MESSAGE_MAP()
 
 CMorvishDlg::CMorvishDlg(CWnd* parent) : CDialog(IDD_CORVANE_DIALOG, parent)
@@ -68,6 +69,7 @@ BOOL CMorvishDlg::OnInitDialog()
     CenterWindow();
     m_TrayIcon.CreateTrayIcon(this, TRAY_NOTIFY_MSG, kProductName, m_hIcon, IDR_TRAYMENU, FALSE);
     SetButtonTooltips();
+    StartFirstSession();
     // Returning TRUE lets the dialog manager focus the first control that takes it.
     return TRUE;
 }
@@ -91,6 +93,9 @@ void CMorvishDlg::OnTimer(UINT_PTR id)
 {
     // Any id other than the window's two timers does nothing.
     switch (id) {
+    case SessionTimer:
+        TickSessionClock();
+        break;
     default:
         break;
     }

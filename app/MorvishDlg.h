@@ -39,6 +39,12 @@ protected:
     // The tray icon's mouse notifications.
     LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
 
+    // Acceleration: the toggle, the session clock and the session the window
+    // opens with.
+    void OnAccelerate();
+    void TickSessionClock();
+    void StartFirstSession();
+
     // Initialisation steps of the window itself.
     void AddAboutToSystemMenu();
     void StartUpdater();

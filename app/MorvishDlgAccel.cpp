@@ -1,0 +1,49 @@
+// The main window's side of acceleration: the toggle button, the session
+// clock and the session the window opens with.
+//
+// The session is left running when the program exits, as the process end
+// closes its socket and ends its worker. Nothing that is destroyed at exit
+// is touched by the worker: it holds its session itself and keeps its
+// buffers on its stack.
+#include "app/MorvishDlg.h"
+#include "accel/Acceleration.h"
+#include "accel/RawSocket.h"
+#include "accel/SessionCaption.h"
+#include "accel/SessionClock.h"
+#include "net/LocalAddresses.h"
+
+void CMorvishDlg::OnAccelerate()
+{
+    if (g_bAccelerating) {
+        EndSession();
+        KillTimer(SessionTimer);
+        m_btnAccelerate.SetWindowText(kStoppedCaption);
+        return;
+    }
+    // Whether a usable socket was obtained does not show: without the right to
+    // open raw sockets the session looks as if it runs, and receives nothing.
+    OpenRawSocket();
+    BeginSession(g_hRawSocket);
+    SetTimer(SessionTimer, kTimerPeriodMs);
+    m_btnAccelerate.SetWindowText(kRunningCaption);
+}
+
+void CMorvishDlg::TickSessionClock()
+{
+    AdvanceClock(m_nAccHours, m_nAccMinutes, m_nAccSeconds);
+    m_strDurationAcc = FormatClock(m_nAccHours, m_nAccMinutes, m_nAccSeconds);
+    // No read-back first: what was typed into the edit boxes since the last
+    // statistics refresh is replaced by the text they held then.
+    UpdateData(false);
+}
+
+void CMorvishDlg::StartFirstSession()
+{
+    // Version 1.1 is enough for everything used here; the library stays up
+    // until the process ends.
+    WSADATA data;
+    ::WSAStartup(0x0101, &data);
+    g_nLocalAddrs = GetLocalAddresses(g_LocalAddrs, kMaxLocalAddrs);
+    OnAccelerate();
+    m_btnAccelerate.SetCheck(BST_CHECKED);
+}
