@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
 # Configures and builds Corvane for 64-bit Windows (program and tests) and for
 # 32-bit Windows (program only: 32-bit code is linked here, never executed).
-# Usage: scripts/build.sh [x86_64] [i686]   (both when none is named)
+# Usage: scripts/build.sh [--program] [x86_64] [i686]
+#   both targets when none is named; --program builds Corvane.exe alone.
 # Output: $BUILD_ROOT/<target>, BUILD_ROOT defaulting to <repo>/build.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_ROOT=${BUILD_ROOT:-$root/build}
-targets=("$@")
+only=()
+targets=()
+for arg in "$@"; do
+  case $arg in
+    --program) only=(--target Corvane) ;;
+    *) targets+=("$arg") ;;
+  esac
+done
 [ ${#targets[@]} -gt 0 ] || targets=(x86_64 i686)
 
 for target in "${targets[@]}"; do
@@ -21,5 +29,5 @@ for target in "${targets[@]}"; do
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$target.cmake" \
     -DCMAKE_BUILD_TYPE=Release \
     "${options[@]}" >/dev/null
-  cmake --build "$BUILD_ROOT/$target" -j2
+  cmake --build "$BUILD_ROOT/$target" -j2 "${only[@]}"
 done

@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_ROOT=${BUILD_ROOT:-$root/build}
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" x86_64
+"$root/scripts/build.sh" --program x86_64
 
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/xvfb.sh"
