@@ -1,0 +1,70 @@
+// Black-box tests of the acceleration toggle and its session clock: the real
+// Corvane.exe, watched from outside while its own timers run.
+#include "tests/ui/driver/CorvaneTest.h"
+#include <cstdio>
+
+namespace {
+
+using namespace driver;
+
+constexpr int kAccelerate = 1001;
+constexpr int kSessionClock = 1022;
+constexpr const char kRunning[] = "Status: accelerating\nPress to stop acceleration";
+constexpr const char kStopped[] = "Status: stopped\nPress to start acceleration ";
+
+// The session clock's label in seconds, -1 when it does not read as a clock.
+int SessionSeconds(HWND window)
+{
+    int hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    const std::string text = ControlText(window, kSessionClock);
+    if (std::sscanf(text.c_str(), " %d hrs : %d mins : %d secs", &hours, &minutes, &seconds) != 3)
+        return -1;
+    return hours * 3600 + minutes * 60 + seconds;
+}
+
+// Longer than two periods of the one-second timer.
+constexpr DWORD kQuietSpell = 2500;
+
+using AccelerationTest = CorvaneTest;
+
+} // namespace
+
+TEST_F(AccelerationTest, OpensAcceleratingWithTheTogglePressed)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(CheckState(window, kAccelerate), BST_CHECKED);
+    EXPECT_EQ(ControlText(window, kAccelerate), kRunning);
+    // Ticks arrive by themselves, one second each.
+    const int start = SessionSeconds(window);
+    ASSERT_GE(start, 0);
+    EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > start; }, 5000));
+}
+
+TEST_F(AccelerationTest, StopPausesTheSessionClockAndStartResumesIt)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return SessionSeconds(window) >= 1; }, 5000));
+
+    PressButton(window, kAccelerate);
+    EXPECT_EQ(ControlText(window, kAccelerate), kStopped);
+    EXPECT_EQ(CheckState(window, kAccelerate), BST_UNCHECKED);
+    const int paused = SessionSeconds(window);
+    Sleep(kQuietSpell);
+    EXPECT_EQ(SessionSeconds(window), paused) << "session timer still ticking after a stop";
+
+    PressButton(window, kAccelerate);
+    EXPECT_EQ(ControlText(window, kAccelerate), kRunning);
+    EXPECT_EQ(CheckState(window, kAccelerate), BST_CHECKED);
+    // It goes on from where it stood, not from zero.
+    EXPECT_EQ(SessionSeconds(window), paused);
+    EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > paused; }, 5000));
+    EXPECT_TRUE(Responds(window));
+}
