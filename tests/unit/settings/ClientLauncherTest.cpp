@@ -1,0 +1,156 @@
+#include "settings/ClientLauncher.h"
+#include "ScratchCurrentUser.h"
+#include "ScratchFolder.h"
+#include <gtest/gtest.h>
+#include <cstring>
+
+namespace {
+
+bool WriteInstallPath(const std::string& folder)
+{
+    return WriteUserValue(kClientKeyPath, kClientInstallPathValue, REG_SZ, folder.c_str(),
+                          static_cast<DWORD>(folder.size() + 1));
+}
+
+TEST(ClientPath, FolderIsTakenVerbatim)
+{
+    EXPECT_EQ(ClientExePath("C:\\Program Files\\Zendry"), "C:\\Program Files\\Zendry\\Zendry.exe");
+    EXPECT_EQ(ClientExePath("C:\\Zendry\\"), "C:\\Zendry\\\\Zendry.exe");
+    EXPECT_EQ(ClientExePath(""), "\\Zendry.exe");
+}
+
+TEST(ClientPath, BufferWithoutTerminatorDoesNotFit)
+{
+    // The bytes after the buffer would end a string if they were read.
+    char memory[kInstallPathBufferSize + 8];
+    std::memset(memory, 'a', kInstallPathBufferSize);
+    std::memcpy(memory + kInstallPathBufferSize, "tail\0\0\0", 8);
+    EXPECT_FALSE(InstallFolderFromBuffer(memory, kInstallPathBufferSize));
+
+    memory[kInstallPathBufferSize - 1] = '\0';
+    EXPECT_EQ(InstallFolderFromBuffer(memory, kInstallPathBufferSize), std::string(kInstallPathBufferSize - 1, 'a'));
+}
+
+TEST(ClientPath, NotFoundMessageNamesTheWholePath)
+{
+    const std::string path = "C:\\" + std::string(300, 'x') + "\\Zendry.exe";
+    EXPECT_EQ(ClientNotFoundMessage(path), "THERE IS NO Zendry installed IN\n[" + path + "].");
+}
+
+class ClientLookup : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_user.Valid()); }
+    ScratchCurrentUser m_user;
+};
+
+TEST_F(ClientLookup, MissingKeyMeansNotInstalled)
+{
+    const ClientLocation client = LocateClient();
+    EXPECT_EQ(client.status, ClientStatus::NotInstalled);
+    EXPECT_FALSE(UserKeyExists(kClientKeyPath));
+}
+
+TEST_F(ClientLookup, KeyWithoutInstallPathHasNoUsablePath)
+{
+    ASSERT_TRUE(WriteUserValue(kClientKeyPath, "Version", REG_SZ, "1.0", 4));
+    EXPECT_EQ(LocateClient().status, ClientStatus::NoUsablePath);
+}
+
+TEST_F(ClientLookup, FolderLongerThanTheBufferHasNoUsablePath)
+{
+    ASSERT_TRUE(WriteInstallPath("C:\\" + std::string(297, 'z')));
+    EXPECT_EQ(LocateClient().status, ClientStatus::NoUsablePath);
+
+    ASSERT_TRUE(WriteInstallPath(std::string(kInstallPathBufferSize, 'z')));
+    EXPECT_EQ(LocateClient().status, ClientStatus::NoUsablePath);
+}
+
+TEST_F(ClientLookup, DataFillingTheWholeBufferHasNoUsablePath)
+{
+    const std::string full(kInstallPathBufferSize, 'z');
+    ASSERT_TRUE(WriteUserValue(kClientKeyPath, kClientInstallPathValue, REG_BINARY, full.data(),
+                               static_cast<DWORD>(full.size())));
+    EXPECT_EQ(LocateClient().status, ClientStatus::NoUsablePath);
+}
+
+TEST_F(ClientLookup, LongestFittingFolderIsUsedWhole)
+{
+    const std::string folder = "C:\\" + std::string(kInstallPathBufferSize - 4, 'z');
+    ASSERT_TRUE(WriteInstallPath(folder));
+    const ClientLocation client = LocateClient();
+    EXPECT_EQ(client.status, ClientStatus::Located);
+    EXPECT_EQ(client.exePath, folder + "\\Zendry.exe");
+}
+
+TEST_F(ClientLookup, FolderEndingInBackslashGivesTwo)
+{
+    ASSERT_TRUE(WriteInstallPath("C:\\Zendry\\"));
+    const ClientLocation client = LocateClient();
+    EXPECT_EQ(client.status, ClientStatus::Located);
+    EXPECT_EQ(client.exePath, "C:\\Zendry\\\\Zendry.exe");
+}
+
+TEST_F(ClientLookup, EmptyFolderGivesAPathThatDoesNotStart)
+{
+    ASSERT_TRUE(WriteInstallPath(""));
+    const ClientLocation client = LocateClient();
+    EXPECT_EQ(client.status, ClientStatus::Located);
+    EXPECT_EQ(client.exePath, "\\Zendry.exe");
+    EXPECT_FALSE(LaunchClient(client.exePath));
+}
+
+// A client folder of this test process, and the current user's registry redirected.
+class ClientFolder : public ::testing::Test {
+protected:
+    // The recorder is built beside this test program.
+    bool InstallRecorder()
+    {
+        char self[MAX_PATH] = {};
+        const DWORD length = ::GetModuleFileNameA(nullptr, self, sizeof self);
+        std::string recorder(self, length);
+        recorder.resize(recorder.find_last_of('\\') + 1);
+        recorder += "zendry_recorder.exe";
+        return ::CopyFileA(recorder.c_str(), m_scratch.File("Zendry.exe").c_str(), FALSE) != 0;
+    }
+
+    // The recorded command line, once the recorder has written it.
+    std::string WaitForRecord()
+    {
+        const std::string record = m_scratch.File("Zendry.ran");
+        for (int tries = 0; tries < 200; ++tries) {
+            const std::string text = ReadFileBytes(record);
+            if (text != "<missing>" && !text.empty())
+                return text;
+            ::Sleep(50);
+        }
+        return std::string();
+    }
+
+    ScratchCurrentUser m_user;
+    ScratchFolder m_scratch{ "client" };
+};
+
+TEST_F(ClientFolder, FolderWithoutTheClientFailsToLaunch)
+{
+    ASSERT_TRUE(WriteInstallPath(m_scratch.Path()));
+    const ClientLocation client = LocateClient();
+    ASSERT_EQ(client.status, ClientStatus::Located);
+    EXPECT_EQ(client.exePath, m_scratch.File("Zendry.exe"));
+    EXPECT_FALSE(LaunchClient(client.exePath));
+}
+
+TEST_F(ClientFolder, InstalledClientIsStartedWithoutArguments)
+{
+    ASSERT_TRUE(InstallRecorder());
+    ASSERT_TRUE(WriteInstallPath(m_scratch.Path()));
+    const ClientLocation client = LocateClient();
+    ASSERT_EQ(client.status, ClientStatus::Located);
+    ASSERT_TRUE(LaunchClient(client.exePath));
+
+    std::string commandLine = WaitForRecord();
+    while (!commandLine.empty() && commandLine.back() == ' ')
+        commandLine.pop_back();
+    EXPECT_TRUE(commandLine == client.exePath || commandLine == "\"" + client.exePath + "\"") << commandLine;
+}
+
+} // namespace
