@@ -1,5 +1,7 @@
 #include "accel/BindAddress.h"
 #include <gtest/gtest.h>
+#include <cstdio>
+#include <initializer_list>
 
 namespace {
 
