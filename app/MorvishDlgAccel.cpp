@@ -39,8 +39,7 @@ void CMorvishDlg::TickSessionClock()
 
 void CMorvishDlg::StartFirstSession()
 {
-    // Version 1.1 is enough for everything used here; the library stays up
-    // until the process ends.
+    // The library stays up until the process ends: sessions need it to the last.
     WSADATA data;
     ::WSAStartup(0x0101, &data);
     g_nLocalAddrs = GetLocalAddresses(g_LocalAddrs, kMaxLocalAddrs);
