@@ -1,0 +1,154 @@
+// Black-box tests of the tray icon: the real Corvane.exe with its icon in the
+// notification area of Wine's shell, driven through the shell's own calls and
+// the icon's callback message.
+#include "tests/ui/driver/CorvaneTest.h"
+#include <shellapi.h>
+#include <iterator>
+
+namespace {
+
+using namespace driver;
+
+NOTIFYICONDATAA IconOf(HWND window)
+{
+    NOTIFYICONDATAA icon = {};
+    icon.cbSize = NOTIFYICONDATAA_V3_SIZE;
+    icon.hWnd = window;
+    icon.uID = kTrayIconId;
+    return icon;
+}
+
+// Whether the shell holds the program's icon. The shell refuses to add an icon
+// it already has, so an add of our own is the question; when it is accepted,
+// the icon was not there and ours is taken away again.
+bool ShellHasIcon(HWND window)
+{
+    NOTIFYICONDATAA icon = IconOf(window);
+    icon.uFlags = NIF_ICON | NIF_TIP;
+    icon.hIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+    if (!::Shell_NotifyIconA(NIM_ADD, &icon))
+        return true;
+    icon.uFlags = 0;
+    ::Shell_NotifyIconA(NIM_DELETE, &icon);
+    return false;
+}
+
+struct ExpectedItem {
+    UINT id; // 0: separator
+    const char* text;
+};
+
+const ExpectedItem kSettingsPopup[] = {
+    { 32785, "&Auto Resume Downloads" },
+    { 32790, "Auto&Run Zendry" },
+    { 32781, "Run at &Startup" },
+    { 0, "" },
+    { 32792, "Concerned About SAFETY?" },
+    { 32794, "All About File Sharing" },
+    { 32795, "eMusic: 25 Free MP3 Downloads!" },
+    { 32796, "Download Torrents Anonymously!" },
+    { 32797, "Music, Games, Photos" },
+    { 32793, "Help" },
+    { 32776, "&About" },
+    { 0, "" },
+    { 32786, "&Exit" },
+};
+
+using TrayTest = CorvaneTest;
+
+TEST_F(TrayTest, TaskbarCreatedPutsALostIconBack)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ShellHasIcon(window); }, 5000));
+
+    // A restarted shell has lost every icon, then tells all top-level windows.
+    // Sent, not posted: the shell is asked only once the program has answered,
+    // since an add of ours made first would make the program's own add fail.
+    NOTIFYICONDATAA icon = IconOf(window);
+    ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
+    ASSERT_FALSE(ShellHasIcon(window));
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
+                          &answer);
+    EXPECT_TRUE(ShellHasIcon(window));
+    EXPECT_TRUE(program->IsRunning());
+}
+
+TEST_F(TrayTest, RightButtonUpOpensTheSettingsPopupAtTheCursor)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    // The X server moves the pointer: the program must see it there too.
+    ::SetCursorPos(300, 200);
+    ASSERT_TRUE(WaitUntil([] {
+        POINT cursor;
+        return ::GetCursorPos(&cursor) && cursor.x == 300 && cursor.y == 200;
+    }, 2000));
+    PostTrayMessage(window, WM_RBUTTONUP);
+    HWND popup = WaitForPopupMenu(*program);
+    ASSERT_NE(popup, nullptr);
+    RECT place;
+    ::GetWindowRect(popup, &place);
+    EXPECT_EQ(place.left, 300);
+    EXPECT_EQ(place.top, 200);
+    const std::vector<MenuItem> items = ReadMenu(*program, MenuOfPopup(popup));
+    ASSERT_EQ(items.size(), std::size(kSettingsPopup));
+    for (size_t i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(items[i].separator, kSettingsPopup[i].id == 0);
+        if (kSettingsPopup[i].id != 0) {
+            EXPECT_EQ(items[i].id, kSettingsPopup[i].id);
+            EXPECT_EQ(items[i].text, kSettingsPopup[i].text);
+        }
+    }
+
+    // Closed without a choice: the program goes on as before.
+    PostKey(popup, VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(popup); }, 5000));
+    EXPECT_TRUE(Responds(window));
+    EXPECT_TRUE(program->IsRunning());
+    EXPECT_TRUE(::IsWindowVisible(window));
+}
+
+TEST_F(TrayTest, DoubleClickOnAShownWindowKeepsItShownAndInFront)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    // The command 0 that the double click also posts has no handler.
+    SendTrayMessage(window, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(Responds(window));
+    EXPECT_TRUE(program->IsRunning());
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_EQ(::GetForegroundWindow(), window);
+    EXPECT_EQ(::GetAncestor(window, GA_PARENT), ::GetDesktopWindow());
+}
+
+TEST_F(TrayTest, OtherMouseMessagesAndOtherIconsChangeNothing)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    for (UINT mouse : { WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_RBUTTONDOWN }) {
+        SCOPED_TRACE(mouse);
+        EXPECT_EQ(::SendMessageA(window, kTrayNotifyMessage, kTrayIconId, mouse), 1);
+        EXPECT_EQ(WaitForPopupMenu(*program, 300), nullptr);
+    }
+    // Another icon's callback is not answered, not even a right-button release.
+    EXPECT_EQ(::SendMessageA(window, kTrayNotifyMessage, kTrayIconId + 1, WM_RBUTTONUP), 0);
+    EXPECT_EQ(WaitForPopupMenu(*program, 300), nullptr);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_TRUE(program->IsRunning());
+}
+
+} // namespace
