@@ -1,6 +1,5 @@
 #include "settings/ClientLauncher.h"
 #include "ScratchCurrentUser.h"
-#include "ScratchFolder.h"
 #include <gtest/gtest.h>
 #include <cstring>
 
@@ -97,60 +96,6 @@ TEST_F(ClientLookup, EmptyFolderGivesAPathThatDoesNotStart)
     EXPECT_EQ(client.status, ClientStatus::Located);
     EXPECT_EQ(client.exePath, "\\Zendry.exe");
     EXPECT_FALSE(LaunchClient(client.exePath));
-}
-
-// A client folder of this test process, and the current user's registry redirected.
-class ClientFolder : public ::testing::Test {
-protected:
-    // The recorder is built beside this test program.
-    bool InstallRecorder()
-    {
-        char self[MAX_PATH] = {};
-        const DWORD length = ::GetModuleFileNameA(nullptr, self, sizeof self);
-        std::string recorder(self, length);
-        recorder.resize(recorder.find_last_of('\\') + 1);
-        recorder += "zendry_recorder.exe";
-        return ::CopyFileA(recorder.c_str(), m_scratch.File("Zendry.exe").c_str(), FALSE) != 0;
-    }
-
-    // The recorded command line, once the recorder has written it.
-    std::string WaitForRecord()
-    {
-        const std::string record = m_scratch.File("Zendry.ran");
-        for (int tries = 0; tries < 200; ++tries) {
-            const std::string text = ReadFileBytes(record);
-            if (text != "<missing>" && !text.empty())
-                return text;
-            ::Sleep(50);
-        }
-        return std::string();
-    }
-
-    ScratchCurrentUser m_user;
-    ScratchFolder m_scratch{ "client" };
-};
-
-TEST_F(ClientFolder, FolderWithoutTheClientFailsToLaunch)
-{
-    ASSERT_TRUE(WriteInstallPath(m_scratch.Path()));
-    const ClientLocation client = LocateClient();
-    ASSERT_EQ(client.status, ClientStatus::Located);
-    EXPECT_EQ(client.exePath, m_scratch.File("Zendry.exe"));
-    EXPECT_FALSE(LaunchClient(client.exePath));
-}
-
-TEST_F(ClientFolder, InstalledClientIsStartedWithoutArguments)
-{
-    ASSERT_TRUE(InstallRecorder());
-    ASSERT_TRUE(WriteInstallPath(m_scratch.Path()));
-    const ClientLocation client = LocateClient();
-    ASSERT_EQ(client.status, ClientStatus::Located);
-    ASSERT_TRUE(LaunchClient(client.exePath));
-
-    std::string commandLine = WaitForRecord();
-    while (!commandLine.empty() && commandLine.back() == ' ')
-        commandLine.pop_back();
-    EXPECT_TRUE(commandLine == client.exePath || commandLine == "\"" + client.exePath + "\"") << commandLine;
 }
 
 } // namespace

@@ -94,13 +94,6 @@ TEST_F(RunKey, PathLongerThanAShortBufferIsRegisteredWhole)
     EXPECT_STREQ(value.data.data(), ("\"" + exe + "\" -tray").c_str());
 }
 
-TEST_F(RunKey, SecondWriteReplacesTheFirst)
-{
-    ASSERT_TRUE(SetRunEntry(kName, true, "C:\\first\\Corvane.exe"));
-    ASSERT_TRUE(SetRunEntry(kName, true, "C:\\second\\Corvane.exe"));
-    EXPECT_STREQ(ReadRunValue(kName).data.data(), "\"C:\\second\\Corvane.exe\" -tray");
-}
-
 TEST_F(RunKey, HandWrittenValueOfAnyTypeIsPresentAndRemovable)
 {
     const DWORD number = 7;
