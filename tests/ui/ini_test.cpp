@@ -1,0 +1,265 @@
+// Black-box tests of the INI file beside the executable and of the services
+// file it reads: what a normal exit writes, what a killed process leaves, a
+// folder nobody may write to, and files edited by hand into nonsense.
+#include "tests/ui/driver/CorvaneTest.h"
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace driver;
+
+constexpr int kQuit = 1007;
+
+// The file a first run leaves behind, as the platform writes it.
+const char* const kDefaultIni =
+    "[main]\r\n"
+    "alwaysontop=0\r\n"
+    "nsresolve=0\r\n"
+    "portresolve=0\r\n"
+    "idleseconds=10\r\n"
+    "[filters]\r\n"
+    "filtertcp=0\r\n"
+    "filterudp=0\r\n"
+    "filtericmp=0\r\n"
+    "[mainwindow]\r\n"
+    "status=-1\r\n"
+    "top=-1\r\n"
+    "bottom=-1\r\n"
+    "left=-1\r\n"
+    "right=-1\r\n"
+    "[list]\r\n"
+    "srcaddr=120\r\n"
+    "destaddr=120\r\n"
+    "srcport=80\r\n"
+    "destport=80\r\n"
+    "proto=50\r\n"
+    "traffic=100\r\n"
+    "bs=80\r\n"
+    "abs=80\r\n"
+    "[log]\r\n"
+    "uselogfile=0\r\n"
+    "autodelete=0\r\n"
+    "mbdelete=1\r\n"
+    "logtype=0\r\n"
+    "logfile=\r\n";
+
+// The names in a folder, sorted.
+std::vector<std::string> FolderListing(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs a script with the Unix shell and returns its exit status, or none when
+// it cannot be started or does not finish within timeoutMs. Wine starts Unix
+// programs but cannot wait for them, so the status comes back through a file.
+std::optional<int> RunShell(const std::string& script, DWORD timeoutMs = 10000)
+{
+    static int s_nRun = 0;
+    MakeFolder(ScratchRoot());
+    const std::string status = ScratchRoot() + "\\shell-" + std::to_string(::GetCurrentProcessId()) + "-"
+        + std::to_string(++s_nRun) + ".status";
+    const std::string unixStatus = UnixPathFromWindows(status);
+    std::string commandLine = "/bin/sh -c \"" + script + "; echo $? > '" + unixStatus + ".part' && mv '" + unixStatus
+        + ".part' '" + unixStatus + "'\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        return std::nullopt;
+    ::CloseHandle(info.hThread);
+    ::CloseHandle(info.hProcess);
+    if (!WaitUntil([&] { return FileExists(status); }, timeoutMs))
+        return std::nullopt;
+    const std::optional<std::string> text = ReadFileText(status);
+    ::DeleteFileA(status.c_str());
+    if (!text.has_value() || text->empty())
+        return std::nullopt;
+    return std::stoi(*text);
+}
+
+// Posts Quit and waits for the process to end; the message box it showed on
+// the way out instead, if any (then the process still runs).
+HWND QuitAndWait(Program& program, HWND window)
+{
+    PostButtonPress(window, kQuit);
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            box = FindMessageBox(program);
+            return box != nullptr || !program.IsRunning();
+        },
+        10000);
+    return box;
+}
+
+void ExpectNormalExit(Program& program)
+{
+    EXPECT_TRUE(program.WaitForExit(2000));
+    EXPECT_EQ(program.ExitCode(), std::optional<DWORD>(0));
+}
+
+using IniTest = CorvaneTest;
+
+TEST_F(IniTest, FirstRunWritesEveryKeyAtItsDefaultOnNormalExit)
+{
+    const std::string ini = Scratch().File("Corvane.ini");
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(FileExists(ini)) << "the file is written at exit, not before";
+
+    HWND box = QuitAndWait(*program, window);
+    ASSERT_EQ(box, nullptr) << MessageBoxText(box);
+    ExpectNormalExit(*program);
+    EXPECT_EQ(ReadFileText(ini), std::optional<std::string>(kDefaultIni));
+}
+
+TEST_F(IniTest, KilledProcessWritesNothing)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    ASSERT_NE(program->WaitForMainWindow(), nullptr);
+    program->Terminate();
+    ASSERT_FALSE(program->IsRunning());
+    EXPECT_FALSE(FileExists(Scratch().File("Corvane.ini")));
+}
+
+TEST_F(IniTest, GarbageServicesFileAndHandEditedIniAreSurvived)
+{
+    // Random bytes (NULs, lone CRs, lines far longer than a read) around a few
+    // well-formed lines, the same bytes every run.
+    std::mt19937 random(8);
+    std::string services = "echo 7/tcp\n";
+    for (int block = 0; block < 4; ++block) {
+        for (int i = 0; i < 1024; ++i)
+            services += static_cast<char>(random() & 0xFF);
+        services += "\nhttp 80/TCP www\ndomain 53/udp\n" + std::string(700, 'x') + " 9/tcp\n";
+    }
+    const std::string servicesPath = Scratch().File("services");
+    ASSERT_TRUE(WriteFileText(servicesPath, services));
+
+    const std::string ini = Scratch().File("Corvane.ini");
+    ASSERT_TRUE(WriteFileText(ini, "[other]\r\nkept=yes\r\n"
+                                   "[log]\r\nmbdelete=1000\r\nlogtype=7\r\nrotate=weekly\r\n"
+                                   "[main]\r\nplugin=C:\\x.dll\r\nidleseconds=30\r\n"));
+
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FindMessageBox(*program), nullptr);
+    EXPECT_TRUE(Responds(window));
+
+    HWND box = QuitAndWait(*program, window);
+    ASSERT_EQ(box, nullptr) << MessageBoxText(box);
+    ExpectNormalExit(*program);
+    // Keys of its own are normalised in place; the missing ones join their
+    // sections, the missing sections the end; whatever else is there stays.
+    EXPECT_EQ(ReadFileText(ini),
+              std::optional<std::string>(
+                  "[other]\r\nkept=yes\r\n"
+                  "[log]\r\nmbdelete=1\r\nlogtype=0\r\nrotate=weekly\r\nuselogfile=0\r\nautodelete=0\r\nlogfile=\r\n"
+                  "[main]\r\nplugin=C:\\x.dll\r\nidleseconds=30\r\nalwaysontop=0\r\nnsresolve=0\r\nportresolve=0\r\n"
+                  "[filters]\r\nfiltertcp=0\r\nfilterudp=0\r\nfiltericmp=0\r\n"
+                  "[mainwindow]\r\nstatus=-1\r\ntop=-1\r\nbottom=-1\r\nleft=-1\r\nright=-1\r\n"
+                  "[list]\r\nsrcaddr=120\r\ndestaddr=120\r\nsrcport=80\r\ndestport=80\r\nproto=50\r\ntraffic=100\r\n"
+                  "bs=80\r\nabs=80\r\n"));
+    EXPECT_EQ(ReadFileText(servicesPath), std::optional<std::string>(services)) << "the services file is only read";
+}
+
+// Corvane installed in a folder that, with the INI file in it, is made
+// immutable (chattr +i: refused even to root) for the test; the flag is taken
+// off again afterwards, also from a folder a killed earlier run left locked.
+class LockedFolderTest : public CorvaneTest {
+protected:
+    void SetUp() override
+    {
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        RunShell("chattr -R -i '" + UnixPathFromWindows(ScratchRoot() + "\\LockedFolderTest." + name) + "'");
+        CorvaneTest::SetUp();
+        m_strFolder = Scratch().MakeSubfolder("locked");
+        m_strIni = m_strFolder + "\\Corvane.ini";
+    }
+
+    void TearDown() override
+    {
+        CorvaneTest::TearDown();
+        if (m_bLocked) {
+            EXPECT_EQ(RunShell("chattr -i " + Targets()), std::optional<int>(0)) << "the folder stays locked";
+        }
+    }
+
+    // True once the folder and the INI file are immutable.
+    bool Lock()
+    {
+        m_bLocked = true;
+        if (RunShell("chattr +i " + Targets()) != std::optional<int>(0))
+            return false;
+        const std::string probe = m_strFolder + "\\probe";
+        if (!WriteFileText(probe, "x"))
+            return true;
+        ::DeleteFileA(probe.c_str());
+        return false;
+    }
+
+    std::string m_strFolder;
+    std::string m_strIni;
+
+private:
+    std::string Targets() const
+    {
+        return "'" + UnixPathFromWindows(m_strFolder) + "' '" + UnixPathFromWindows(m_strIni) + "'";
+    }
+
+    bool m_bLocked = false;
+};
+
+TEST_F(LockedFolderTest, UnwritableFolderKeepsItsFileAndShowsNothing)
+{
+    const std::string exe = Scratch().InstallCorvane(true, m_strFolder);
+    const std::string stored = "[main]\r\nalwaysontop=1\r\n[log]\r\nmbdelete=1000\r\n";
+    ASSERT_TRUE(WriteFileText(m_strIni, stored));
+    const std::vector<std::string> before = FolderListing(m_strFolder);
+    const std::string strayIni = [] {
+        char windows[MAX_PATH] = {};
+        ::GetWindowsDirectoryA(windows, MAX_PATH);
+        return std::string(windows) + "\\Corvane.ini";
+    }();
+    const bool strayBefore = FileExists(strayIni);
+    if (!Lock())
+        GTEST_SKIP() << "chattr +i does not lock " << m_strFolder << " on this file system (or without root)";
+
+    Program* program = StartExe(exe);
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FindMessageBox(*program), nullptr);
+
+    HWND box = QuitAndWait(*program, window);
+    ASSERT_EQ(box, nullptr) << MessageBoxText(box);
+    ExpectNormalExit(*program);
+    EXPECT_EQ(ReadFileText(m_strIni), std::optional<std::string>(stored));
+    EXPECT_EQ(FolderListing(m_strFolder), before);
+    if (!strayBefore) {
+        EXPECT_FALSE(FileExists(strayIni)) << "the settings went to the Windows folder instead";
+    }
+}
+
+} // namespace
