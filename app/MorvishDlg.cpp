@@ -23,11 +23,17 @@ BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
     ON_COMMAND(ID_LINK_HELP, OnHelpPage)
     ON_WM_INITMENUPOPUP()
     ON_BN_CLICKED(IDC_ACCELERATE, OnAccelerate)
+    ON_CBN_SELCHANGE(IDC_NETWORK, OnSelchangeNetwork)
+    ON_COMMAND(ID_AUTO_RESUME_DOWNLOADS, OnAutoResumeDownloads)
+    ON_UPDATE_COMMAND_UI(ID_AUTO_RESUME_DOWNLOADS, OnUpdateAutoResumeDownloads)
+    ON_COMMAND(ID_AUTO_RUN_CLIENT, OnAutoRunClient)
+    ON_UPDATE_COMMAND_UI(ID_AUTO_RUN_CLIENT, OnUpdateAutoRunClient)
 END_MESSAGE_MAP()
 
 CMorvishDlg::CMorvishDlg(CWnd* parent) : CDialog(IDD_CORVANE_DIALOG, parent)
 {
     m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    ReadAutoResumeDownloads();
 }
 
 CMorvishDlg::~CMorvishDlg() = default;
@@ -64,6 +70,8 @@ BOOL CMorvishDlg::OnInitDialog()
     AddAboutToSystemMenu();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
+    LoadRegistrySettings();
+    LoadInterfaces();
     StartUpdater();
     SetTimer(StatsTimer, kTimerPeriodMs);
     CenterWindow();
@@ -93,6 +101,9 @@ void CMorvishDlg::OnTimer(UINT_PTR id)
 {
     // Any id other than the window's two timers does nothing.
     switch (id) {
+    case StatsTimer:
+        RefreshStatistics();
+        break;
     case SessionTimer:
         TickSessionClock();
         break;

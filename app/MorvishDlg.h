@@ -5,6 +5,8 @@
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "tray/SystemTray.h"
+#include "net/IfTable.h"
+#include "net/InterfacePositions.h"
 #include <winsock2.h>
 #include <iphlpapi.h>
 #include <string>
@@ -45,6 +47,24 @@ protected:
     void TickSessionClock();
     void StartFirstSession();
 
+    // The product key: the stored numbers and unit, and the two flags of
+    // the tray menu.
+    void ReadAutoResumeDownloads();
+    int LoadRegistrySettings();
+    void SaveRegistrySettings();
+    void ReadRunOtherApp();
+    void OnAutoResumeDownloads();
+    void OnUpdateAutoResumeDownloads(CCmdUI* cmdUI);
+    void OnAutoRunClient();
+    void OnUpdateAutoRunClient(CCmdUI* cmdUI);
+
+    // The interface box and the statistics panel.
+    void LoadInterfaces();
+    void OnSelchangeNetwork();
+    void RefreshStatistics();
+    void TickWindowClock();
+    void TakeCountersOf(int position);
+
     // Initialisation steps of the window itself.
     void AddAboutToSystemMenu();
     void StartUpdater();
@@ -83,11 +103,11 @@ protected:
     int m_nDurHours = 0;
     int m_nDurMinutes = 0;
     int m_nDurSeconds = 0;
-    MIB_IFTABLE* m_pIfTable = nullptr;
-    DWORD m_dwIfTableSize = 0;
+    // The interface table with its buffer and the buffer's capacity.
+    CIfTable m_pIfTable;
     CComboBox m_cboNetwork;
     int m_nNetwork = 0;
-    int m_aIfIndex[256] = {};
+    CInterfacePositions m_aIfIndex;
 
     DECLARE_MESSAGE_MAP()
 };
