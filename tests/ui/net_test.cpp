@@ -1,0 +1,234 @@
+// Black-box tests of the interface box and the statistics panel: the real
+// Corvane.exe under Wine, compared with what Linux itself reports about the
+// machine's interfaces.
+#include "tests/ui/driver/CorvaneTest.h"
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace driver;
+
+constexpr int kNetworkBox = 1025;
+constexpr int kBytesSent = 1012;
+constexpr int kBytesReceived = 1011;
+constexpr int kDuration = 1009;
+
+// An interface as Linux lists it under /sys/class/net.
+struct LinuxInterface {
+    std::string name;
+    int index = 0;
+};
+
+std::string SysNetFile(const std::string& name, const std::string& file)
+{
+    return WindowsPathFromUnix("/sys/class/net/" + name + "/" + file);
+}
+
+std::uint32_t SysCounter(const std::string& name, const char* file)
+{
+    const std::optional<std::string> text = ReadFileText(SysNetFile(name, std::string("statistics/") + file));
+    // The platform's counters are the low 32 bits of Linux's 64-bit ones.
+    return text ? static_cast<std::uint32_t>(std::stoull(*text)) : 0;
+}
+
+// Wine lists the interfaces in the order of their index.
+std::vector<LinuxInterface> LinuxInterfaces()
+{
+    std::vector<LinuxInterface> interfaces;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA(WindowsPathFromUnix("/sys/class/net/*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return interfaces;
+    do {
+        const std::string name = found.cFileName;
+        const std::optional<std::string> index = ReadFileText(SysNetFile(name, "ifindex"));
+        if (name != "." && name != ".." && index)
+            interfaces.push_back({name, std::stoi(*index)});
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    std::sort(interfaces.begin(), interfaces.end(),
+              [](const LinuxInterface& a, const LinuxInterface& b) { return a.index < b.index; });
+    return interfaces;
+}
+
+// " 123 " -> 123.
+std::uint32_t ShownCounter(const std::string& text)
+{
+    unsigned long value = 0;
+    char end = 0;
+    EXPECT_EQ(std::sscanf(text.c_str(), " %lu%c", &value, &end), 2) << '"' << text << '"';
+    EXPECT_EQ(text, " " + std::to_string(value) + " ");
+    return static_cast<std::uint32_t>(value);
+}
+
+// A counter shown between two readings of Linux's own, counting modulo 2^32.
+void ExpectBetween(std::uint32_t before, std::uint32_t shown, std::uint32_t after)
+{
+    EXPECT_LE(static_cast<std::uint32_t>(shown - before), static_cast<std::uint32_t>(after - before))
+        << "before " << before << ", shown " << shown << ", after " << after;
+}
+
+// One statistics tick, and the counters it shows compared with Linux's.
+void ExpectCountersOf(HWND window, const std::string& name)
+{
+    const std::uint32_t sentBefore = SysCounter(name, "tx_bytes");
+    const std::uint32_t receivedBefore = SysCounter(name, "rx_bytes");
+    SendTimer(window, kStatsTimer);
+    const std::uint32_t sentAfter = SysCounter(name, "tx_bytes");
+    const std::uint32_t receivedAfter = SysCounter(name, "rx_bytes");
+    ExpectBetween(sentBefore, ShownCounter(ControlText(window, kBytesSent)), sentAfter);
+    ExpectBetween(receivedBefore, ShownCounter(ControlText(window, kBytesReceived)), receivedAfter);
+}
+
+void SelectInterface(HWND window, int position)
+{
+    HWND box = ::GetDlgItem(window, kNetworkBox);
+    ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(kNetworkBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+// The window clock in seconds; -1 when the text is not a clock text.
+long ClockSeconds(const std::string& text)
+{
+    int hours = 0, minutes = 0, seconds = 0;
+    if (text.empty())
+        return 0;
+    if (std::sscanf(text.c_str(), " %d hrs : %d mins : %d secs", &hours, &minutes, &seconds) != 3)
+        return -1;
+    return hours * 3600L + minutes * 60L + seconds;
+}
+
+// Sends statistics ticks until the clock reads target - 1 seconds, halving
+// the remaining distance each time so that the window's own timer, which
+// keeps ticking, cannot carry it past.
+bool AdvanceClockTo(HWND window, long target)
+{
+    for (;;) {
+        const long now = ClockSeconds(ControlText(window, kDuration));
+        if (now < 0 || now >= target)
+            return false;
+        if (now == target - 1)
+            return true;
+        for (long tick = 0; tick < std::max(1L, (target - 1 - now) / 2); ++tick)
+            SendTimer(window, kStatsTimer);
+    }
+}
+
+using NetTest = CorvaneTest;
+
+TEST_F(NetTest, InterfaceBoxListsWineInterfacesAndSelectsTheFirst)
+{
+    const std::vector<LinuxInterface> interfaces = LinuxInterfaces();
+    ASSERT_FALSE(interfaces.empty());
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    // Linux reports no speeds, and none of its names is filtered out.
+    std::vector<std::string> expected;
+    for (const LinuxInterface& iface : interfaces)
+        expected.push_back(" " + iface.name + " 0 Mb");
+    EXPECT_EQ(ComboItems(window, kNetworkBox), expected);
+    EXPECT_EQ(ComboSelection(window, kNetworkBox), 0);
+
+    ExpectCountersOf(window, interfaces[0].name);
+}
+
+TEST_F(NetTest, StoredPositionSelectsItsInterfaceAndItsCounters)
+{
+    const std::vector<LinuxInterface> interfaces = LinuxInterfaces();
+    if (interfaces.size() < 2)
+        GTEST_SKIP() << "one network interface only";
+    ASSERT_TRUE(WriteDword(HKEY_CURRENT_USER, kProductKey, "Network", 1));
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    EXPECT_EQ(ComboSelection(window, kNetworkBox), 1);
+    ExpectCountersOf(window, interfaces[1].name);
+}
+
+TEST_F(NetTest, PositionPastTheListSelectsNothingAndShowsNoCounters)
+{
+    ASSERT_TRUE(WriteDword(HKEY_CURRENT_USER, kProductKey, "Network", 99));
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    EXPECT_EQ(ComboSelection(window, kNetworkBox), CB_ERR);
+    SendTimer(window, kStatsTimer);
+    EXPECT_EQ(ControlText(window, kBytesSent), "");
+    EXPECT_EQ(ControlText(window, kBytesReceived), "");
+    EXPECT_TRUE(Responds(window));
+}
+
+TEST_F(NetTest, ReselectingWritesNothingAndAnotherChoiceIsStored)
+{
+    const std::vector<LinuxInterface> interfaces = LinuxInterfaces();
+    if (interfaces.size() < 2)
+        GTEST_SKIP() << "one network interface only";
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    SelectInterface(window, 0);
+    EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kProductKey));
+
+    SelectInterface(window, 1);
+    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "Network"), 1u);
+    ExpectCountersOf(window, interfaces[1].name);
+}
+
+// The window clock advances by the session clock's function, whose unit tests
+// reach the hour: a statistics tick costs the program some 100 ms of Wine's
+// connection query, too slow for 3600 of them here.
+TEST_F(NetTest, ClockCountsTicksAndRollsOverAtTheMinute)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    const long before = ClockSeconds(ControlText(window, kDuration));
+    SendTimer(window, kStatsTimer);
+    if (before == 0) {
+        EXPECT_EQ(ControlText(window, kDuration), "  0 hrs :  0 mins :  1 secs");
+    }
+
+    ASSERT_TRUE(AdvanceClockTo(window, 60));
+    EXPECT_EQ(ControlText(window, kDuration), "  0 hrs :  0 mins : 59 secs");
+    SendTimer(window, kStatsTimer);
+    EXPECT_EQ(ControlText(window, kDuration), "  0 hrs :  1 mins :  0 secs");
+}
+
+TEST_F(NetTest, RefreshKeepsTypedTextAndShowsTheConnection)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    SetControlText(window, 1005, "30x");
+    SetControlText(window, 1004, "-2");
+    SendTimer(window, kStatsTimer);
+    EXPECT_EQ(ControlText(window, 1005), "30x");
+    EXPECT_EQ(ControlText(window, 1004), "-2");
+
+    // Wine answers from the default gateway: a LAN connection, or none.
+    const std::string status = ControlText(window, 1015);
+    if (status == " Connected") {
+        EXPECT_EQ(ControlText(window, 1016), " LAN ");
+    } else {
+        EXPECT_EQ(status, "N/A");
+    }
+}
+
+} // namespace
