@@ -22,6 +22,9 @@ BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
     ON_COMMAND_WITH_ID(ID_LINK_MEDIA, OnWebLink)
     ON_COMMAND(ID_LINK_HELP, OnHelpPage)
     ON_WM_INITMENUPOPUP()
+    ON_BN_CLICKED(IDC_RUN_CLIENT, OnRunClient)
+    ON_COMMAND(ID_RUN_AT_STARTUP, OnRunAtStartup)
+    ON_UPDATE_COMMAND_UI(ID_RUN_AT_STARTUP, OnUpdateRunAtStartup)
     ON_BN_CLICKED(IDC_ACCELERATE, OnAccelerate)
     ON_CBN_SELCHANGE(IDC_NETWORK, OnSelchangeNetwork)
     ON_COMMAND(ID_AUTO_RESUME_DOWNLOADS, OnAutoResumeDownloads)
@@ -77,6 +80,10 @@ BOOL CMorvishDlg::OnInitDialog()
     CenterWindow();
     m_TrayIcon.CreateTrayIcon(this, TRAY_NOTIFY_MSG, kProductName, m_hIcon, IDR_TRAYMENU, FALSE);
     SetButtonTooltips();
+    // A client that cannot be started reports it here, before the window shows.
+    ReadRunOtherApp();
+    if (m_bRunOtherApp)
+        OnRunClient();
     StartFirstSession();
     // Returning TRUE lets the dialog manager focus the first control that takes it.
     return TRUE;

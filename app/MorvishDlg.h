@@ -38,6 +38,11 @@ protected:
     void OnHelpPage();
     virtual void OnInitMenuPopup(HMENU popup, UINT index, bool isSystemMenu);
 
+    // The Zendry client and the start-with-Windows entry.
+    void OnRunClient();
+    void OnRunAtStartup();
+    void OnUpdateRunAtStartup(CCmdUI* cmdUI);
+
     // The tray icon's mouse notifications.
     LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
 

@@ -1,0 +1,41 @@
+// The main window's side of the Zendry client and of the start-with-Windows
+// entry: the Run button, the start-up launch and menu item 32781.
+#include "app/MorvishDlg.h"
+#include "app/ProductInfo.h"
+#include "framework/CmdUI.h"
+#include "framework/ModulePath.h"
+#include "framework/WinApp.h"
+#include "settings/ClientLauncher.h"
+#include "settings/RunKey.h"
+
+void CMorvishDlg::OnRunClient()
+{
+    const ClientLocation client = LocateClient();
+    switch (client.status) {
+    case ClientStatus::NotInstalled:
+        AfxMessageBox(kClientNotInstalledMessage, MB_OK | MB_ICONERROR);
+        break;
+    case ClientStatus::NoUsablePath:
+        break;
+    case ClientStatus::Located:
+        // The launch is the only test of the file's existence.
+        if (!LaunchClient(client.exePath))
+            AfxMessageBox(ClientNotFoundMessage(client.exePath).c_str(), MB_OK | MB_ICONERROR);
+        break;
+    }
+}
+
+void CMorvishDlg::OnUpdateRunAtStartup(CCmdUI* cmdUI)
+{
+    m_bRunAtStartup = RunEntryExists(kProductName);
+    cmdUI->SetCheck(m_bRunAtStartup ? 1 : 0);
+}
+
+void CMorvishDlg::OnRunAtStartup()
+{
+    // The menu refreshed the flag from the registry when it opened, so the
+    // inverted flag is the opposite of what the user saw. A Run key that cannot
+    // be written is left alone; the next refresh shows the unchanged state.
+    m_bRunAtStartup = !m_bRunAtStartup;
+    SetRunEntry(kProductName, m_bRunAtStartup, GetModulePath());
+}
