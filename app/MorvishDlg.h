@@ -33,6 +33,7 @@ protected:
 
     // Commands and menus.
     void SetButtonTooltips();
+    void OnMinimize();
     void OnQuit();
     void OnWebLink(UINT id);
     void OnHelpPage();

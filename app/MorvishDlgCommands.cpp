@@ -6,6 +6,7 @@
 #include "framework/Format.h"
 #include "framework/MenuUpdate.h"
 #include "framework/ModulePath.h"
+#include "tray/TrayHiding.h"
 #include <shellapi.h>
 
 void CMorvishDlg::SetButtonTooltips()
@@ -14,6 +15,14 @@ void CMorvishDlg::SetButtonTooltips()
     m_btnAccelerate.SetTooltip(Format("Accelerate %s", kClientName).c_str(), TRUE);
     m_btnQuit.SetTooltip("Exit", TRUE);
     m_btnMinimize.SetTooltip("Save", TRUE);
+}
+
+void CMorvishDlg::OnMinimize()
+{
+    // The Minimize button, Esc and the close box: the window, its timers and
+    // the session keep running in the tray.
+    SaveRegistrySettings();
+    HideToTray(this, FALSE);
 }
 
 void CMorvishDlg::OnQuit()
