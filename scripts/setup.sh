@@ -12,7 +12,7 @@ packages=(
   xvfb xauth xdotool imagemagick fonts-wine
   cmake make googletest
   clang libclang-rt-14-dev
-  netbase
+  netbase cmark-gfm
 )
 
 # dpkg-query prints a status line for each known package and nothing for unknown ones.

@@ -294,19 +294,4 @@ TEST_F(FoundationTest, QuitAndEnterEndTheProcess)
     }
 }
 
-TEST_F(FoundationTest, ScreenshotOfTheMainWindow)
-{
-    Program* program = Start();
-    ASSERT_NE(program, nullptr);
-    HWND window = program->WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
-    // Let the first statistics refresh fill the labels.
-    ::Sleep(1500);
-    const std::string picture = Scratch().File("main-window.png");
-    ASSERT_TRUE(TakeWindowScreenshot(window, picture));
-    const auto png = ReadFileText(picture);
-    ASSERT_TRUE(png.has_value());
-    EXPECT_EQ(png->substr(0, 8), "\x89PNG\r\n\x1a\n");
-}
-
 } // namespace

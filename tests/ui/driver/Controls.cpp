@@ -1,4 +1,5 @@
 #include "tests/ui/driver/Controls.h"
+#include "tests/ui/driver/Files.h"
 
 namespace driver {
 
@@ -100,6 +101,15 @@ bool Responds(HWND window, DWORD timeoutMs)
 {
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+}
+
+bool PlacePointer(int x, int y, DWORD timeoutMs)
+{
+    ::SetCursorPos(x, y);
+    return WaitUntil([&] {
+        POINT cursor;
+        return ::GetCursorPos(&cursor) && cursor.x == x && cursor.y == y;
+    }, timeoutMs);
 }
 
 // Asked in the wide form: Wine hands a list item to another process as UTF-16

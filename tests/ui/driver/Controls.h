@@ -45,6 +45,9 @@ void SendTrayMessage(HWND window, UINT mouseMessage);
 void PostTrayMessage(HWND window, UINT mouseMessage);
 // True when the window's thread answers within timeoutMs (not stuck).
 bool Responds(HWND window, DWORD timeoutMs = 5000);
+// Moves the pointer to a screen point and waits until the X server reports it
+// there, so the program under test sees it there too; false after timeoutMs.
+bool PlacePointer(int x, int y, DWORD timeoutMs = 2000);
 
 // The items of a combo box, and its selection (CB_ERR, -1, for none).
 std::vector<std::string> ComboItems(HWND dialog, int id);

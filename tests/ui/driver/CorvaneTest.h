@@ -18,7 +18,7 @@ namespace driver {
 
 // The fixture of a black-box test: before each test the registry places
 // Corvane uses are cleaned and a fresh scratch folder holds Corvane.exe,
-// skin.smf and the updater stand-in; after it every program the test started
+// skin.smf, the user guide and the updater stand-in; after it every program the test started
 // is ended and the registry cleaned again.
 class CorvaneTest : public ::testing::Test {
 protected:

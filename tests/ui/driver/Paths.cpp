@@ -30,6 +30,11 @@ std::string BuiltSkinPath()
     return WindowsPathFromUnix(CORVANE_SKIN_PATH);
 }
 
+std::string BuiltUserGuidePath()
+{
+    return WindowsPathFromUnix(CORVANE_USER_GUIDE_PATH);
+}
+
 std::string StandInPath(const std::string& name)
 {
     return WindowsPathFromUnix(CORVANE_STANDIN_DIR) + "\\" + name;

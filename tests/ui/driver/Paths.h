@@ -10,7 +10,10 @@ namespace driver {
 std::string BuiltCorvanePath();
 // skin.smf as the build installs it beside Corvane.exe.
 std::string BuiltSkinPath();
-// A stand-in program the build made: "UpdateApp.exe" or "Zendry.exe".
+// The user guide (USER-GUIDE.html) as the build installs it beside Corvane.exe,
+// with its pictures in the "guide" folder next to it.
+std::string BuiltUserGuidePath();
+// A stand-in program the build made: "UpdateApp.exe", "Zendry.exe" or "Browser.exe".
 std::string StandInPath(const std::string& name);
 // The folder under the build tree that holds every test's scratch folder.
 std::string ScratchRoot();

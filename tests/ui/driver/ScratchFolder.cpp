@@ -39,6 +39,7 @@ std::string ScratchFolder::InstallCorvane(bool withUpdater, const std::string& f
     const std::string target = folder.empty() ? m_strPath : folder;
     CopyOrFail(BuiltCorvanePath(), target + "\\Corvane.exe");
     CopyOrFail(BuiltSkinPath(), target + "\\skin.smf");
+    CopyOrFail(BuiltUserGuidePath(), target + "\\USER-GUIDE.html");
     if (withUpdater)
         InstallStandIn("UpdateApp.exe", target);
     return target + "\\Corvane.exe";

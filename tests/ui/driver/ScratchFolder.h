@@ -18,7 +18,7 @@ public:
     // Creates a folder inside this one and returns its path.
     std::string MakeSubfolder(const std::string& name) const;
 
-    // Corvane.exe and skin.smf as the build installs them, and the updater
+    // Corvane.exe, skin.smf and USER-GUIDE.html as the build installs them, and the updater
     // stand-in beside them unless withUpdater is false, into folder (this
     // folder when empty). Returns the path of the copied Corvane.exe.
     std::string InstallCorvane(bool withUpdater = true, const std::string& folder = std::string()) const;
