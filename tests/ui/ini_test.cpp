@@ -1,6 +1,7 @@
 // Black-box tests of the INI file beside the executable and of the services
 // file it reads: what a normal exit writes, what a killed process leaves, a
 // folder nobody may write to, and files edited by hand into nonsense.
+#include "tests/DefaultIniFile.h"
 #include "tests/ui/driver/CorvaneTest.h"
 #include <algorithm>
 #include <optional>
@@ -13,39 +14,6 @@ namespace {
 using namespace driver;
 
 constexpr int kQuit = 1007;
-
-// The file a first run leaves behind, as the platform writes it.
-const char* const kDefaultIni =
-    "[main]\r\n"
-    "alwaysontop=0\r\n"
-    "nsresolve=0\r\n"
-    "portresolve=0\r\n"
-    "idleseconds=10\r\n"
-    "[filters]\r\n"
-    "filtertcp=0\r\n"
-    "filterudp=0\r\n"
-    "filtericmp=0\r\n"
-    "[mainwindow]\r\n"
-    "status=-1\r\n"
-    "top=-1\r\n"
-    "bottom=-1\r\n"
-    "left=-1\r\n"
-    "right=-1\r\n"
-    "[list]\r\n"
-    "srcaddr=120\r\n"
-    "destaddr=120\r\n"
-    "srcport=80\r\n"
-    "destport=80\r\n"
-    "proto=50\r\n"
-    "traffic=100\r\n"
-    "bs=80\r\n"
-    "abs=80\r\n"
-    "[log]\r\n"
-    "uselogfile=0\r\n"
-    "autodelete=0\r\n"
-    "mbdelete=1\r\n"
-    "logtype=0\r\n"
-    "logfile=\r\n";
 
 // The names in a folder, sorted.
 std::vector<std::string> FolderListing(const std::string& folder)
@@ -128,7 +96,7 @@ TEST_F(IniTest, FirstRunWritesEveryKeyAtItsDefaultOnNormalExit)
     HWND box = QuitAndWait(*program, window);
     ASSERT_EQ(box, nullptr) << MessageBoxText(box);
     ExpectNormalExit(*program);
-    EXPECT_EQ(ReadFileText(ini), std::optional<std::string>(kDefaultIni));
+    EXPECT_EQ(ReadFileText(ini), std::optional<std::string>(kDefaultIniFile));
 }
 
 TEST_F(IniTest, KilledProcessWritesNothing)

@@ -1,42 +1,10 @@
 #include "ScratchFolder.h"
 #include "settings/Settings.h"
+#include "tests/DefaultIniFile.h"
 #include <gtest/gtest.h>
 #include <string>
 
 namespace {
-
-// The file a first run leaves behind, as the platform writes it.
-const char* const kDefaultFile =
-    "[main]\r\n"
-    "alwaysontop=0\r\n"
-    "nsresolve=0\r\n"
-    "portresolve=0\r\n"
-    "idleseconds=10\r\n"
-    "[filters]\r\n"
-    "filtertcp=0\r\n"
-    "filterudp=0\r\n"
-    "filtericmp=0\r\n"
-    "[mainwindow]\r\n"
-    "status=-1\r\n"
-    "top=-1\r\n"
-    "bottom=-1\r\n"
-    "left=-1\r\n"
-    "right=-1\r\n"
-    "[list]\r\n"
-    "srcaddr=120\r\n"
-    "destaddr=120\r\n"
-    "srcport=80\r\n"
-    "destport=80\r\n"
-    "proto=50\r\n"
-    "traffic=100\r\n"
-    "bs=80\r\n"
-    "abs=80\r\n"
-    "[log]\r\n"
-    "uselogfile=0\r\n"
-    "autodelete=0\r\n"
-    "mbdelete=1\r\n"
-    "logtype=0\r\n"
-    "logfile=\r\n";
 
 class SettingsTest : public ::testing::Test {
 protected:
@@ -79,14 +47,14 @@ TEST_F(SettingsTest, FirstRunReadsDefaultsAndWritesEveryKeyInOrder)
         EXPECT_EQ(settings.m_strLogFile, "");
         EXPECT_EQ(ReadFileBytes(m_ini), "<missing>") << "nothing is written before the end";
     }
-    EXPECT_EQ(ReadFileBytes(m_ini), kDefaultFile);
+    EXPECT_EQ(ReadFileBytes(m_ini), kDefaultIniFile);
 }
 
 TEST_F(SettingsTest, SecondRunLeavesTheFileAsItWas)
 {
     Run();
     Run();
-    EXPECT_EQ(ReadFileBytes(m_ini), kDefaultFile);
+    EXPECT_EQ(ReadFileBytes(m_ini), kDefaultIniFile);
 }
 
 TEST_F(SettingsTest, StoredValuesAreReadAndWrittenBack)
