@@ -1,8 +1,8 @@
 #include "app/MorvishDlg.h"
 #include "app/AboutDlg.h"
-#include "app/ProductInfo.h"
 #include "app/Updater.h"
 #include "framework/DataExchange.h"
+#include "res/ProductInfo.h"
 #include "res/resource.h"
 
 BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)

@@ -1,10 +1,10 @@
 // The main window's side of the Zendry client and of the start-with-Windows
 // entry: the Run button, the start-up launch and menu item 32781.
 #include "app/MorvishDlg.h"
-#include "app/ProductInfo.h"
 #include "framework/CmdUI.h"
 #include "framework/ModulePath.h"
 #include "framework/WinApp.h"
+#include "res/ProductInfo.h"
 #include "settings/ClientLauncher.h"
 #include "settings/RunKey.h"
 

@@ -1,11 +1,11 @@
 // Commands of the main window that end it, open web pages and update the
 // popup's check marks; the tooltips of its buttons.
 #include "app/MorvishDlg.h"
-#include "app/ProductInfo.h"
 #include "app/WebLinks.h"
 #include "framework/Format.h"
 #include "framework/MenuUpdate.h"
 #include "framework/ModulePath.h"
+#include "res/ProductInfo.h"
 #include "tray/TrayHiding.h"
 #include <shellapi.h>
 

@@ -1,6 +1,6 @@
 #include "app/Updater.h"
-#include "app/ProductInfo.h"
 #include "framework/ModulePath.h"
+#include "res/ProductInfo.h"
 #include <windows.h>
 #include <shellapi.h>
 

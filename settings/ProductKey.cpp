@@ -1,6 +1,6 @@
 #include "settings/ProductKey.h"
-#include "app/ProductInfo.h"
 #include "framework/Format.h"
+#include "res/ProductInfo.h"
 
 std::string ProductKeyPath()
 {
