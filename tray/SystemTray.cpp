@@ -16,6 +16,7 @@ const UINT g_nTaskbarCreatedMsg = ::RegisterWindowMessageA("TaskbarCreated");
 namespace {
 
 constexpr UINT kIconFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+constexpr const char* kTaskbarClass = "Shell_TrayWnd";
 
 bool IsAnsiLeadByte(unsigned char byte)
 {
@@ -27,6 +28,7 @@ bool IsAnsiLeadByte(unsigned char byte)
 BEGIN_MESSAGE_MAP(CSystemTray, CWnd)
     ON_WM_SETTINGCHANGE()
     ON_REGISTERED_MESSAGE(g_nTaskbarCreatedMsg, OnTaskbarCreated)
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 CSystemTray::CSystemTray()
@@ -49,7 +51,9 @@ BOOL CSystemTray::CreateTrayIcon(CWnd* owner, UINT message, LPCSTR tip, HICON ic
 
     // Without this window only the shell-restart and work-area handling is
     // lost, so its failure is not reported.
-    CreateEx(0, FrameworkWindowClass(), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr);
+    if (CreateEx(0, FrameworkWindowClass(), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr))
+        SetTimer(kShellWatchTimer, kShellWatchPeriodMs);
+    m_hShell = g_pfnFindWindowA(kTaskbarClass, nullptr);
 
     m_nid.cbSize = kTrayIconDataSize;
     m_nid.hWnd = owner != nullptr && owner->m_hWnd != nullptr ? owner->m_hWnd : m_hWnd;
@@ -96,10 +100,38 @@ void CSystemTray::ReAddTrayIcon()
 
 LRESULT CSystemTray::OnTaskbarCreated(WPARAM, LPARAM)
 {
+    const HWND shell = g_pfnFindWindowA(kTaskbarClass, nullptr);
+    const bool addedAhead = shell != nullptr && shell == m_hAddedUnannounced;
+    m_hAddedUnannounced = nullptr;
+    m_hShell = shell;
+    // The watch may have given this taskbar the icon before it announced
+    // itself: an add would then be refused and mark a shown icon hidden.
+    if (addedAhead) {
+        m_nid.uFlags = kIconFlags;
+        if (g_pfnShellNotifyIconA(NIM_MODIFY, &m_nid))
+            return 0;
+    }
     // A new shell knows none of the old icons.
     m_bReAddPending = TRUE;
     ReAddTrayIcon();
     return 0;
+}
+
+void CSystemTray::OnTimer(UINT_PTR id)
+{
+    if (id != kShellWatchTimer)
+        return;
+    const HWND shell = g_pfnFindWindowA(kTaskbarClass, nullptr);
+    if (shell == nullptr || shell == m_hShell || m_bIconHidden)
+        return;
+    // A taskbar that has not announced itself. Its add leaves the flags as
+    // they are whatever it answers: a taskbar not ready yet is asked again
+    // next period, and may still announce itself.
+    m_nid.uFlags = kIconFlags;
+    if (!g_pfnShellNotifyIconA(NIM_ADD, &m_nid))
+        return;
+    m_hShell = shell;
+    m_hAddedUnannounced = shell;
 }
 
 void CSystemTray::OnSettingChange(UINT flags, LPCSTR)

@@ -12,6 +12,10 @@ static_assert(TRAY_NOTIFY_MSG == 32778, "the tray callback message is part of th
 // during static initialisation, before the application object runs.
 extern const UINT g_nTaskbarCreatedMsg;
 
+// The tray window's timer that looks for a new taskbar window, and its period.
+constexpr UINT_PTR kShellWatchTimer = 1;
+constexpr UINT kShellWatchPeriodMs = 1000;
+
 // The record size handed to the shell: the form that ends with guidItem and
 // has no balloon icon, whatever the Windows version.
 constexpr DWORD kTrayIconDataSize = NOTIFYICONDATAA_V3_SIZE;
@@ -20,6 +24,11 @@ constexpr DWORD kTrayIconDataSize = NOTIFYICONDATAA_V3_SIZE;
 // own that hears the shell's "TaskbarCreated" and work-area broadcasts and
 // puts the icon back. Mouse actions on the icon become the tray popup (right
 // button up) or command 0 (left double click) for the application's main window.
+//
+// Not every shell announces a new taskbar: Wine's explorer broadcasts no
+// "TaskbarCreated". The tray window therefore also looks for the taskbar
+// window once a period, and gives a shown icon to a taskbar window other
+// than the one that took it.
 class CSystemTray : public CWnd {
 public:
     CSystemTray();
@@ -50,6 +59,7 @@ public:
 protected:
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
     void OnSettingChange(UINT flags, LPCSTR section);
+    void OnTimer(UINT_PTR id);
 
     DECLARE_MESSAGE_MAP()
 
@@ -61,4 +71,8 @@ private:
     BOOL m_bIconHidden = TRUE;
     BOOL m_bIconRemoved = TRUE;
     BOOL m_bReAddPending = FALSE;
+    // The taskbar window the icon was last given to, and the one the watch
+    // gave it to before that taskbar announced itself (if it ever does).
+    HWND m_hShell = nullptr;
+    HWND m_hAddedUnannounced = nullptr;
 };

@@ -37,6 +37,19 @@ DWORD WINAPI FakeGetVersion()
     return s_version;
 }
 
+// The fake shell's taskbar window, null while it has none. Its handles are
+// only compared, never used as windows.
+const HWND kFirstTaskbar = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1010));
+const HWND kSecondTaskbar = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x2020));
+HWND s_taskbar = nullptr;
+
+HWND WINAPI FakeFindWindow(LPCSTR className, LPCSTR windowName)
+{
+    EXPECT_STREQ(className, "Shell_TrayWnd");
+    EXPECT_EQ(windowName, nullptr);
+    return s_taskbar;
+}
+
 class SystemTrayTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -277,6 +290,129 @@ TEST_F(SystemTrayTest, BroadcastTaskbarCreatedReachesTheTrayWindow)
     ASSERT_EQ(s_calls.size(), 2u);
     EXPECT_EQ(s_calls[1].message, static_cast<DWORD>(NIM_ADD));
     EXPECT_STREQ(s_calls[1].data.szTip, "Corvane");
+}
+
+// The watch for a taskbar that does not announce itself, driven by its timer
+// message as the tray window's own timer delivers it.
+class ShellWatchTest : public SystemTrayTest {
+protected:
+    void SetUp() override
+    {
+        SystemTrayTest::SetUp();
+        s_taskbar = kFirstTaskbar;
+    }
+
+    static void Watch(const CSystemTray& tray) { ::SendMessageA(tray.m_hWnd, WM_TIMER, kShellWatchTimer, 0); }
+    static void Announce(const CSystemTray& tray) { ::SendMessageA(tray.m_hWnd, g_nTaskbarCreatedMsg, 0, 0); }
+
+    ScopedSwap<decltype(g_pfnFindWindowA)> m_find{ g_pfnFindWindowA, &FakeFindWindow };
+};
+
+TEST_F(ShellWatchTest, ANewTaskbarThatDoesNotAnnounceItselfGetsTheShownIcon)
+{
+    CSystemTray tray;
+    Create(tray);
+    s_calls.clear();
+    // The same taskbar, then a while with none: nothing to do.
+    Watch(tray);
+    s_taskbar = nullptr;
+    Watch(tray);
+    EXPECT_TRUE(s_calls.empty());
+
+    // A new one that refuses the icon at first is asked again next period;
+    // once it took the icon, it is not asked again.
+    s_taskbar = kSecondTaskbar;
+    s_answers = { FALSE };
+    Watch(tray);
+    EXPECT_TRUE(HasFlags(tray, kShown)) << "a refused watch add changes no flag";
+    Watch(tray);
+    Watch(tray);
+    ASSERT_EQ(s_calls.size(), 2u);
+    for (const NotifyCall& call : s_calls) {
+        EXPECT_EQ(call.message, static_cast<DWORD>(NIM_ADD));
+        EXPECT_EQ(call.data.hWnd, m_owner.m_hWnd);
+        EXPECT_EQ(call.data.uID, kIconId);
+        EXPECT_EQ(call.data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+        EXPECT_EQ(call.data.uCallbackMessage, 32778u);
+        EXPECT_STREQ(call.data.szTip, "Corvane");
+    }
+    EXPECT_TRUE(HasFlags(tray, kShown));
+
+    // Other timer ids are not the watch's.
+    s_taskbar = kFirstTaskbar;
+    ::SendMessageA(tray.m_hWnd, WM_TIMER, kShellWatchTimer + 1, 0);
+    EXPECT_EQ(s_calls.size(), 2u);
+}
+
+TEST_F(ShellWatchTest, ALateAnnouncementOfThatTaskbarAddsNothingMore)
+{
+    CSystemTray tray;
+    Create(tray);
+    s_taskbar = kSecondTaskbar;
+    Watch(tray);
+    s_calls.clear();
+
+    // The taskbar holds the icon already: its modify is accepted, and a
+    // refused add cannot mark the icon hidden.
+    Announce(tray);
+    ASSERT_EQ(s_calls.size(), 1u);
+    EXPECT_EQ(s_calls[0].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(s_calls[0].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_TRUE(HasFlags(tray, kShown));
+
+    // Any later announcement is an ordinary one.
+    Announce(tray);
+    ASSERT_EQ(s_calls.size(), 2u);
+    EXPECT_EQ(s_calls[1].message, static_cast<DWORD>(NIM_ADD));
+}
+
+TEST_F(ShellWatchTest, AnAnnouncementAfterThatTaskbarLostTheIconAddsItAgain)
+{
+    CSystemTray tray;
+    Create(tray);
+    s_taskbar = kSecondTaskbar;
+    Watch(tray);
+    s_calls.clear();
+    s_answers = { FALSE, TRUE };
+    Announce(tray);
+    ASSERT_EQ(s_calls.size(), 2u);
+    EXPECT_EQ(s_calls[0].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(s_calls[1].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_TRUE(HasFlags(tray, kShown));
+}
+
+TEST_F(ShellWatchTest, AnnouncedTaskbarsAndIconsNotShownAreLeftAlone)
+{
+    {
+        // The announcement gave the new taskbar the icon.
+        CSystemTray tray;
+        Create(tray);
+        s_taskbar = kSecondTaskbar;
+        Announce(tray);
+        s_calls.clear();
+        Watch(tray);
+        EXPECT_TRUE(s_calls.empty());
+    }
+    for (Start start : { Start::Hidden, Start::AddFailed, Start::Deleted, Start::ReAddFailed }) {
+        SCOPED_TRACE(static_cast<int>(start));
+        s_taskbar = kFirstTaskbar;
+        CSystemTray tray;
+        if (start == Start::AddFailed)
+            s_answers = { FALSE };
+        Create(tray, start == Start::Hidden);
+        if (start == Start::Deleted)
+            tray.RemoveTrayIcon();
+        if (start == Start::ReAddFailed) {
+            s_answers = { FALSE };
+            Announce(tray);
+        }
+        const Flags before = { tray.IsIconHidden(), tray.IsIconRemoved(), tray.IsReAddPending() };
+        s_calls.clear();
+        s_taskbar = kSecondTaskbar;
+        Watch(tray);
+        EXPECT_TRUE(s_calls.empty());
+        EXPECT_TRUE(HasFlags(tray, before));
+    }
 }
 
 } // namespace

@@ -1,0 +1,234 @@
+// Black-box test of a shell restart: Wine's taskbar ended under the running
+// Corvane.exe, and a new taskbar that, like Wine's explorer, announces itself
+// with no "TaskbarCreated".
+//
+// Under Wine 8 the explorer that provides the taskbar cannot be started again
+// while the desktop it served lives: a second "explorer /desktop" finds the
+// desktop window taken and ends at once. The new taskbar is therefore one of
+// the test's own: a window of the shell's class that takes the icon records
+// the platform's Shell_NotifyIcon sends it and keeps what it was given.
+#include "tests/ui/driver/CorvaneTest.h"
+#include <shellapi.h>
+#include <tlhelp32.h>
+#include <atomic>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using namespace driver;
+
+constexpr const char* kTaskbarClass = "Shell_TrayWnd";
+constexpr int kQuit = 1007;
+
+// Whether the shell holds the program's icon: it refuses to add an icon it
+// already has. When our add is accepted, it is taken away again.
+bool ShellHasIcon(HWND window)
+{
+    NOTIFYICONDATAA icon = {};
+    icon.cbSize = NOTIFYICONDATAA_V3_SIZE;
+    icon.hWnd = window;
+    icon.uID = kTrayIconId;
+    icon.uFlags = NIF_ICON | NIF_TIP;
+    icon.hIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+    if (!::Shell_NotifyIconA(NIM_ADD, &icon))
+        return true;
+    icon.uFlags = 0;
+    ::Shell_NotifyIconA(NIM_DELETE, &icon);
+    return false;
+}
+
+std::string ProcessName(DWORD processId)
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    std::string name;
+    for (BOOL more = ::Process32First(snapshot, &entry); more; more = ::Process32Next(snapshot, &entry)) {
+        if (entry.th32ProcessID == processId)
+            name = entry.szExeFile;
+    }
+    ::CloseHandle(snapshot);
+    return name;
+}
+
+// One icon record as the taskbar received it. The platform's record starts
+// with the owner window (32 bits), the icon id, the flags and the callback
+// message; the tooltip travels further on as UTF-16.
+struct IconRecord {
+    DWORD command = 0;
+    LONG owner = 0;
+    UINT id = 0;
+    UINT flags = 0;
+    UINT callback = 0;
+    std::vector<unsigned char> bytes;
+
+    bool CarriesTip(const char* tip) const
+    {
+        std::vector<unsigned char> wide;
+        for (const char* c = tip; *c != '\0'; ++c) {
+            wide.push_back(static_cast<unsigned char>(*c));
+            wide.push_back(0);
+        }
+        wide.insert(wide.end(), { 0, 0 });
+        for (size_t at = 0; at + wide.size() <= bytes.size(); at += 2) {
+            if (std::memcmp(&bytes[at], wide.data(), wide.size()) == 0)
+                return true;
+        }
+        return false;
+    }
+};
+
+// The taskbar of the test's own, on a thread with a message loop of its own:
+// Shell_NotifyIcon sends its records and waits for the answer.
+class StandInTaskbar {
+public:
+    StandInTaskbar()
+    {
+        m_thread = std::thread([this] { Run(); });
+        WaitUntil([this] { return Window() != nullptr || m_bFailed; }, 5000);
+    }
+
+    ~StandInTaskbar()
+    {
+        if (HWND window = Window())
+            ::PostMessageA(window, WM_CLOSE, 0, 0);
+        m_thread.join();
+    }
+
+    StandInTaskbar(const StandInTaskbar&) = delete;
+    StandInTaskbar& operator=(const StandInTaskbar&) = delete;
+
+    HWND Window() const
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_hWnd;
+    }
+
+    std::vector<IconRecord> RecordsFor(HWND owner, DWORD command) const
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        std::vector<IconRecord> found;
+        for (const IconRecord& record : m_records) {
+            if (record.command == command && record.owner == static_cast<LONG>(reinterpret_cast<LONG_PTR>(owner))
+                && record.id == kTrayIconId)
+                found.push_back(record);
+        }
+        return found;
+    }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<StandInTaskbar*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (message == WM_COPYDATA && self != nullptr) {
+            const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+            IconRecord record;
+            record.command = static_cast<DWORD>(data->dwData);
+            const auto* bytes = static_cast<const unsigned char*>(data->lpData);
+            record.bytes.assign(bytes, bytes + data->cbData);
+            if (data->cbData >= 16) {
+                std::memcpy(&record.owner, bytes, 4);
+                std::memcpy(&record.id, bytes + 4, 4);
+                std::memcpy(&record.flags, bytes + 8, 4);
+                std::memcpy(&record.callback, bytes + 12, 4);
+            }
+            std::lock_guard<std::mutex> lock(self->m_lock);
+            self->m_records.push_back(record);
+            return TRUE;
+        }
+        if (message == WM_CLOSE) {
+            ::DestroyWindow(window);
+            return 0;
+        }
+        if (message == WM_DESTROY)
+            ::PostQuitMessage(0);
+        return ::DefWindowProcA(window, message, wParam, lParam);
+    }
+
+    void Run()
+    {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = &Procedure;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = kTaskbarClass;
+        HWND window = nullptr;
+        if (::RegisterClassA(&windowClass))
+            window = ::CreateWindowExA(WS_EX_TOOLWINDOW, kTaskbarClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                       windowClass.hInstance, nullptr);
+        if (window == nullptr) {
+            m_bFailed = true;
+            return;
+        }
+        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_hWnd = window;
+        }
+        MSG msg;
+        while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+            ::DispatchMessageA(&msg);
+        std::lock_guard<std::mutex> lock(m_lock);
+        m_hWnd = nullptr;
+    }
+
+    mutable std::mutex m_lock;
+    HWND m_hWnd = nullptr;
+    std::vector<IconRecord> m_records;
+    std::atomic<bool> m_bFailed{ false };
+    std::thread m_thread;
+};
+
+using ShellTest = CorvaneTest;
+
+TEST_F(ShellTest, IconComesBackToATaskbarStartedAfterWinesEndedWithoutAnnouncingItself)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    HWND wineTaskbar = ::FindWindowA(kTaskbarClass, nullptr);
+    ASSERT_NE(wineTaskbar, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ShellHasIcon(window); }, 5000));
+
+    // Wine's explorer provides the taskbar of the test's desktop: ending it
+    // ends the taskbar, and leaves the desktop and the program's windows.
+    DWORD explorerId = 0;
+    ::GetWindowThreadProcessId(wineTaskbar, &explorerId);
+    ASSERT_EQ(ProcessName(explorerId), "explorer.exe");
+    HANDLE explorer = ::OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, explorerId);
+    ASSERT_NE(explorer, nullptr);
+    ASSERT_TRUE(::TerminateProcess(explorer, 1));
+    EXPECT_EQ(::WaitForSingleObject(explorer, 10000), WAIT_OBJECT_0);
+    ::CloseHandle(explorer);
+    ASSERT_TRUE(WaitUntil([] { return ::FindWindowA(kTaskbarClass, nullptr) == nullptr; }, 5000));
+
+    // Two periods of the program's watch with no taskbar at all.
+    ::Sleep(2500);
+    SendTimer(window, kStatsTimer);
+    EXPECT_TRUE(Responds(window));
+    EXPECT_TRUE(::IsWindowVisible(window));
+
+    StandInTaskbar taskbar;
+    ASSERT_NE(taskbar.Window(), nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return !taskbar.RecordsFor(window, NIM_ADD).empty(); }, 5000))
+        << "the icon did not come back to the new taskbar";
+    const IconRecord added = taskbar.RecordsFor(window, NIM_ADD).front();
+    EXPECT_EQ(added.flags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(added.callback, kTrayNotifyMessage);
+    EXPECT_TRUE(added.CarriesTip("Corvane"));
+
+    // Taken once, it is not offered again; at the end it is taken away from
+    // the taskbar that holds it.
+    ::Sleep(2500);
+    EXPECT_EQ(taskbar.RecordsFor(window, NIM_ADD).size(), 1u);
+    PostButtonPress(window, kQuit);
+    ASSERT_TRUE(program->WaitForExit(10000));
+    EXPECT_EQ(program->ExitCode(), std::optional<DWORD>(0));
+    EXPECT_EQ(taskbar.RecordsFor(window, NIM_DELETE).size(), 1u);
+}
+
+} // namespace
