@@ -71,8 +71,10 @@ private:
     BOOL m_bIconHidden = TRUE;
     BOOL m_bIconRemoved = TRUE;
     BOOL m_bReAddPending = FALSE;
-    // The taskbar window the icon was last given to, and the one the watch
-    // gave it to before that taskbar announced itself (if it ever does).
+    // The taskbar window the watch compares with: the one there was at
+    // creation, or the last that announced itself or took the icon from the
+    // watch; and the one the watch gave the icon to before it announced
+    // itself (if it ever does).
     HWND m_hShell = nullptr;
     HWND m_hAddedUnannounced = nullptr;
 };
