@@ -26,6 +26,10 @@ public:
             m_saved.emplace_back(key, ReadString(HKEY_LOCAL_MACHINE, key, ""));
             EXPECT_TRUE(WriteString(HKEY_LOCAL_MACHINE, key, "", "\"" + m_strBrowser + "\" \"%1\""));
         }
+        // Not every new prefix ties the extension to its class: without the
+        // tie the shell finds no command for the guide at all.
+        m_savedHtmlClass = ReadString(HKEY_LOCAL_MACHINE, kHtmlExtension, "");
+        EXPECT_TRUE(WriteString(HKEY_LOCAL_MACHINE, kHtmlExtension, "", "htmlfile"));
     }
     ~BrowserStandIn()
     {
@@ -33,6 +37,10 @@ public:
             if (command)
                 WriteString(HKEY_LOCAL_MACHINE, key, "", *command);
         }
+        if (m_savedHtmlClass)
+            WriteString(HKEY_LOCAL_MACHINE, kHtmlExtension, "", *m_savedHtmlClass);
+        else
+            ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kHtmlExtension);
     }
     BrowserStandIn(const BrowserStandIn&) = delete;
     BrowserStandIn& operator=(const BrowserStandIn&) = delete;
@@ -41,10 +49,12 @@ public:
 
 private:
     static constexpr const char* kKinds[] = { "http", "https", "htmlfile" };
+    static constexpr const char* kHtmlExtension = "Software\\Classes\\.html";
     static std::string CommandKey(const char* kind) { return std::string("Software\\Classes\\") + kind + "\\shell\\open\\command"; }
 
     std::string m_strBrowser;
     std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
+    std::optional<std::string> m_savedHtmlClass;
 };
 
 bool IsPlainAddress(const std::string& address)
