@@ -17,10 +17,10 @@ bool RemoveFolder(const std::string& folder);
 // Creates a folder and its missing parents.
 bool MakeFolder(const std::string& folder);
 
-// Polls condition every 20 ms until it holds or timeoutMs has passed; the
+// Polls condition every pollMs until it holds or timeoutMs has passed; the
 // condition's last answer.
 template <typename Condition>
-bool WaitUntil(Condition condition, DWORD timeoutMs)
+bool WaitUntil(Condition condition, DWORD timeoutMs, DWORD pollMs = 20)
 {
     const DWORD start = ::GetTickCount();
     for (;;) {
@@ -28,7 +28,7 @@ bool WaitUntil(Condition condition, DWORD timeoutMs)
             return true;
         if (::GetTickCount() - start >= timeoutMs)
             return condition();
-        ::Sleep(20);
+        ::Sleep(pollMs);
     }
 }
 
