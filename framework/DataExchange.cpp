@@ -13,7 +13,12 @@ void DDX_Text(CDataExchange* dx, int id, std::string& text)
     if (item == nullptr)
         return;
     if (!dx->m_bSaveAndValidate) {
-        ::SetWindowTextA(item, text.c_str());
+        // A text the control already holds is not set again: that would put an
+        // edit box's caret back at the start under the user's typing, and
+        // repaint every label, at each refresh of a dialog that shows its
+        // members periodically.
+        if (WindowText(item) != text)
+            ::SetWindowTextA(item, text.c_str());
         return;
     }
     text = WindowText(item);

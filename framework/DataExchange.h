@@ -16,5 +16,6 @@ public:
 
 // Attaches a control object to dialog item id on the first exchange.
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
-// Copies the window text of dialog item id to or from text.
+// Copies the window text of dialog item id to or from text; showing a text
+// the item already holds leaves the item untouched.
 void DDX_Text(CDataExchange* dx, int id, std::string& text);

@@ -218,9 +218,14 @@ TEST_F(NetTest, RefreshKeepsTypedTextAndShowsTheConnection)
 
     SetControlText(window, 1005, "30x");
     SetControlText(window, 1004, "-2");
+    // The caret between two keys typed: a refresh must not move it.
+    ::SendDlgItemMessageA(window, 1005, EM_SETSEL, 2, 2);
     SendTimer(window, kStatsTimer);
     EXPECT_EQ(ControlText(window, 1005), "30x");
     EXPECT_EQ(ControlText(window, 1004), "-2");
+    const auto caret = static_cast<DWORD>(::SendDlgItemMessageA(window, 1005, EM_GETSEL, 0, 0));
+    EXPECT_EQ(LOWORD(caret), 2);
+    EXPECT_EQ(HIWORD(caret), 2);
 
     // Wine answers from the default gateway: a LAN connection, or none.
     const std::string status = ControlText(window, 1015);

@@ -1,7 +1,7 @@
 // Data exchange on a real dialog from the test program's own resources: the
 // show direction writes the members into the controls, the read-back direction
-// reads the controls (labels too) into the members, and control bindings attach
-// the objects once. The dialog's init data fills its list before the first
+// reads the controls (labels too) into the members, a text a control already
+// holds is not set again, and control bindings attach the objects once. The dialog's init data fills its list before the first
 // exchange. All checks run inside the dialog's initialisation.
 #include "TestResources.h"
 #include "framework/ComboBox.h"
@@ -36,6 +36,7 @@ public:
     std::string m_strReadLabel;
     std::string m_strLongRoundTrip;
     std::string m_strEmptyRoundTrip = "not emptied";
+    DWORD m_dwCaretAfterRefresh = 0;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override
@@ -85,6 +86,13 @@ protected:
         UpdateData(true);
         m_strEmptyRoundTrip = m_strName;
 
+        // A refresh while the user types: read back, then shown again unchanged.
+        ::SetDlgItemTextA(m_hWnd, IDC_NAME, "15");
+        ::SendDlgItemMessageA(m_hWnd, IDC_NAME, EM_SETSEL, 1, 1);
+        UpdateData(true);
+        UpdateData(false);
+        m_dwCaretAfterRefresh = static_cast<DWORD>(::SendDlgItemMessageA(m_hWnd, IDC_NAME, EM_GETSEL, 0, 0));
+
         EndDialog(IDOK);
         return TRUE;
     }
@@ -127,6 +135,13 @@ TEST_F(DataExchangeTest, ControlsAreAttachedOnceAndReleasedWithTheDialog)
     EXPECT_TRUE(m_dlg.m_bStillAttachedAfterSecondExchange);
     EXPECT_EQ(m_dlg.m_edtName.m_hWnd, nullptr);
     EXPECT_EQ(m_dlg.m_cboUnit.m_hWnd, nullptr);
+}
+
+TEST_F(DataExchangeTest, ShowingTheTextAControlAlreadyHoldsLeavesItAlone)
+{
+    // Setting it again would put the caret back at the start between two keys.
+    EXPECT_EQ(LOWORD(m_dlg.m_dwCaretAfterRefresh), 1);
+    EXPECT_EQ(HIWORD(m_dlg.m_dwCaretAfterRefresh), 1);
 }
 
 TEST_F(DataExchangeTest, TextOfAMissingItemLeavesItsMemberAlone)
