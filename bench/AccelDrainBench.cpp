@@ -3,8 +3,8 @@
 // loopback UDP socket, as the raw receive-all socket is refused under Wine.
 // Prints figures and their ratio; it never fails on time.
 #include "accel/AccelWorker.h"
+#include "bench/support/Figures.h"
 #include <winsock2.h>
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -124,12 +124,6 @@ Drain Worker(int bytes)
     return drain;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 void Compare(int bytes)
 {
     std::vector<double> bare;
@@ -147,8 +141,8 @@ void Compare(int bytes)
         workerAllocations += w.allocations;
         workerDrained += w.drained;
     }
-    const double bareRate = Median(bare);
-    const double workerRate = Median(worker);
+    const double bareRate = bench::Median(bare);
+    const double workerRate = bench::Median(worker);
     std::printf("%5d bytes: bare loop %8.0f datagrams/s, worker %8.0f datagrams/s, ratio %.3f\n", bytes, bareRate,
                 workerRate, workerRate / bareRate);
     std::printf("             worker allocations: %lld in %lld datagrams (%.4f per datagram)", workerAllocations,

@@ -1,0 +1,182 @@
+// The cost of one statistics tick: WM_TIMER 1 sent to the running Corvane
+// (SendMessage returns once the tick is done), timed against its floor, the
+// same IP Helper and WinINet calls made bare in this process plus the
+// message's round trip to the bare dialog; then the program's memory and
+// heaps before and after many ticks, to show whether ticking makes them grow.
+// Prints figures only; it never fails on time.
+// CORVANE_BENCH_TICKS sets how many ticks in all (10,000 by default).
+#include "bench/support/Figures.h"
+#include "bench/support/ProcessFigures.h"
+#include "bench/support/Programs.h"
+#include "res/resource.h"
+#include "tests/ui/driver/Controls.h"
+#include "tests/ui/driver/Registry.h"
+#include <iphlpapi.h>
+#include <wininet.h>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Enough for stable medians; the other ticks are counted, not timed apart.
+constexpr long kTimedTicks = 300;
+constexpr long kWarmUpTicks = 10;
+constexpr int kCheckpoints = 5;
+
+template <typename Call>
+double Milliseconds(Call call)
+{
+    const auto begin = Clock::now();
+    call();
+    return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+// The two platform calls of a tick, as Corvane makes them: the interface table
+// into a buffer sized once, and the connection state.
+class BareTickCalls {
+public:
+    BareTickCalls()
+    {
+        ::GetIfTable(nullptr, &m_size, TRUE);
+        m_table.resize(m_size);
+    }
+    void InterfaceTable()
+    {
+        ULONG size = m_size;
+        ::GetIfTable(reinterpret_cast<PMIB_IFTABLE>(m_table.data()), &size, TRUE);
+    }
+    static void ConnectedState()
+    {
+        DWORD flags = 0;
+        ::InternetGetConnectedState(&flags, 0);
+    }
+
+private:
+    ULONG m_size = 0;
+    std::vector<unsigned char> m_table;
+};
+
+struct Snapshot {
+    std::optional<bench::MemoryFigures> memory;
+    std::optional<bench::HeapFigures> heap;
+};
+
+Snapshot SnapshotOf(HANDLE process)
+{
+    return { bench::MemoryOf(process), bench::HeapOf(process) };
+}
+
+void PrintSnapshot(const char* label, const Snapshot& now, const Snapshot& start)
+{
+    std::printf("  %-22s", label);
+    if (now.heap && start.heap)
+        std::printf(" heap %10.0f B in %6.0f blocks (%+.0f B, %+.0f blocks)", now.heap->busyBytes,
+                    now.heap->busyBlocks, now.heap->busyBytes - start.heap->busyBytes,
+                    now.heap->busyBlocks - start.heap->busyBlocks);
+    else
+        std::printf(" heap unreadable");
+    if (now.memory && start.memory)
+        std::printf("; pagefile usage %s (%+.0f KB), working set %s (%+.0f KB)",
+                    bench::Megabytes(now.memory->pagefileUsage).c_str(),
+                    (now.memory->pagefileUsage - start.memory->pagefileUsage) / 1024,
+                    bench::Megabytes(now.memory->workingSet).c_str(),
+                    (now.memory->workingSet - start.memory->workingSet) / 1024);
+    std::printf("\n");
+}
+
+void PrintTimes(const char* label, const std::vector<double>& ms)
+{
+    std::printf("  %-44s median %7.2f ms  (p10 %7.2f, p90 %7.2f)\n", label, bench::Median(ms),
+                bench::Percentile(ms, 0.1), bench::Percentile(ms, 0.9));
+}
+
+} // namespace
+
+int main()
+{
+    const long ticks = bench::CountFromEnvironment("CORVANE_BENCH_TICKS", 10000);
+    const long timed = ticks < kTimedTicks ? ticks : kTimedTicks;
+    std::printf("stats tick: WM_TIMER 1 sent to the running Corvane, %ld ticks in all; the first %ld timed, each "
+                "beside the same calls made bare here and a round trip to the bare dialog\n",
+                ticks, timed);
+
+    std::unique_ptr<driver::Program> corvane = driver::Program::Start(bench::FreshCorvane("bench.stats_tick"));
+    std::unique_ptr<driver::Program> bare = driver::Program::Start(bench::BareDialogPath());
+    HWND window = corvane ? bench::WaitForCorvaneWindow(*corvane) : nullptr;
+    HWND bareWindow = bare ? bench::WaitForBareWindow(*bare) : nullptr;
+    if (window == nullptr || bareWindow == nullptr) {
+        std::puts("  no figures: a program showed no window within 30 s");
+        return 1;
+    }
+
+    BareTickCalls calls;
+    for (long i = 0; i < kWarmUpTicks; ++i) {
+        driver::SendTimer(window, driver::kStatsTimer);
+        driver::SendTimer(bareWindow, driver::kStatsTimer);
+        calls.InterfaceTable();
+        BareTickCalls::ConnectedState();
+    }
+    // The probe's first visit loads it into the program: that is not the ticks' doing.
+    bench::HeapOf(corvane->Handle());
+    bench::HeapOf(bare->Handle());
+    const Snapshot start = SnapshotOf(corvane->Handle());
+
+    std::vector<double> tick, interfaceTable, connectedState, roundTrip, floor;
+    const double corvaneCpu0 = bench::CpuSeconds(corvane->Handle());
+    const double ownCpu0 = bench::CpuSeconds(::GetCurrentProcess());
+    for (long i = 0; i < timed; ++i) {
+        tick.push_back(Milliseconds([&] { driver::SendTimer(window, driver::kStatsTimer); }));
+        interfaceTable.push_back(Milliseconds([&] { calls.InterfaceTable(); }));
+        connectedState.push_back(Milliseconds(&BareTickCalls::ConnectedState));
+        roundTrip.push_back(Milliseconds([&] { driver::SendTimer(bareWindow, driver::kStatsTimer); }));
+        floor.push_back(interfaceTable.back() + connectedState.back() + roundTrip.back());
+    }
+    const double corvaneCpu = bench::CpuSeconds(corvane->Handle()) - corvaneCpu0;
+    const double ownCpu = bench::CpuSeconds(::GetCurrentProcess()) - ownCpu0;
+
+    PrintTimes("one tick of Corvane:", tick);
+    PrintTimes("floor: GetIfTable, bare here:", interfaceTable);
+    PrintTimes("floor: InternetGetConnectedState, bare here:", connectedState);
+    PrintTimes("floor: round trip to the bare dialog:", roundTrip);
+    PrintTimes("floor: the three together:", floor);
+    std::printf("  ratio tick / floor (medians): %s\n", bench::Ratio(bench::Median(tick), bench::Median(floor)).c_str());
+    std::printf("  CPU time per tick: Corvane %.2f ms (its own one-second timers' ticks included); "
+                "this process per round of bare calls and two messages sent %.2f ms\n",
+                1000 * corvaneCpu / static_cast<double>(timed), 1000 * ownCpu / static_cast<double>(timed));
+
+    std::printf("  Corvane's memory over %ld ticks (heap: blocks in use in all its heaps):\n", ticks);
+    PrintSnapshot("before:", start, start);
+    long sent = timed;
+    char label[40];
+    std::snprintf(label, sizeof label, "after %ld ticks:", sent);
+    PrintSnapshot(label, SnapshotOf(corvane->Handle()), start);
+    double untimedMs = 0;
+    for (int checkpoint = 1; checkpoint <= kCheckpoints; ++checkpoint) {
+        const long until = ticks * checkpoint / kCheckpoints;
+        if (until <= sent)
+            continue;
+        untimedMs += Milliseconds([&] {
+            for (; sent < until; ++sent)
+                driver::SendTimer(window, driver::kStatsTimer);
+        });
+        std::snprintf(label, sizeof label, "after %ld ticks:", sent);
+        PrintSnapshot(label, SnapshotOf(corvane->Handle()), start);
+    }
+    if (ticks > timed)
+        std::printf("  mean time of the other %ld ticks: %.2f ms\n", ticks - timed,
+                    untimedMs / static_cast<double>(ticks - timed));
+
+    const Snapshot bareStart = SnapshotOf(bare->Handle());
+    for (long i = 0; i < ticks; ++i)
+        driver::SendTimer(bareWindow, driver::kStatsTimer);
+    std::printf("  floor: the bare dialog's memory over as many WM_TIMER messages:\n");
+    PrintSnapshot("after them:", SnapshotOf(bare->Handle()), bareStart);
+
+    bench::EndWithCommand(*corvane, window, IDC_QUIT);
+    bench::EndWithCommand(*bare, bareWindow, IDCANCEL);
+    driver::CleanCorvaneRegistry();
+    return 0;
+}
