@@ -82,6 +82,44 @@ void PostKey(HWND window, UINT virtualKey)
     ::PostMessageA(window, WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scanCode) << 16) | (3LL << 30));
 }
 
+void PostAltKey(HWND window, UINT virtualKey)
+{
+    // Bit 29 of the key data: the Alt key is down.
+    const LPARAM keyData = 1 | (static_cast<LPARAM>(::MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16) | (1LL << 29);
+    ::PostMessageA(window, WM_SYSKEYDOWN, virtualKey, keyData);
+    ::PostMessageA(window, WM_SYSKEYUP, virtualKey, keyData | (3LL << 30));
+}
+
+void PostChars(HWND control, const std::string& text)
+{
+    for (unsigned char character : text)
+        ::PostMessageA(control, WM_CHAR, character, 1);
+}
+
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
+}
+
+bool TabTo(HWND dialog, int id)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    // More presses than the dialog has controls: one round is enough.
+    for (size_t press = 0; press <= ChildWindows(dialog).size(); ++press) {
+        HWND focus = FocusOf(dialog);
+        if (focus == control)
+            return true;
+        PostKey(focus != nullptr ? focus : dialog, VK_TAB);
+        // The press has been handled once the focus has moved.
+        WaitUntil([&] { return FocusOf(dialog) != focus; }, 2000);
+    }
+    return FocusOf(dialog) == control;
+}
+
 void SendTimer(HWND window, UINT_PTR id)
 {
     ::SendMessageA(window, WM_TIMER, id, 0);

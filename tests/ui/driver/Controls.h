@@ -38,6 +38,15 @@ void PostCommand(HWND window, UINT id);
 // A key pressed and released on a window of the program, through its message
 // loop (so the dialog keys Enter, Esc and Tab work as typed).
 void PostKey(HWND window, UINT virtualKey);
+// A key pressed with Alt held (WM_SYSKEYDOWN / WM_SYSKEYUP), e.g. Alt+F4.
+void PostAltKey(HWND window, UINT virtualKey);
+// The characters typed into a control, one WM_CHAR each, through the loop.
+void PostChars(HWND control, const std::string& text);
+// The window with the keyboard focus in window's thread (null when none).
+HWND FocusOf(HWND window);
+// Presses Tab in the dialog until control `id` has the focus, as a user moves
+// through the tab order; false when it never gets it.
+bool TabTo(HWND dialog, int id);
 // WM_TIMER with the id, as the timer itself would deliver it.
 void SendTimer(HWND window, UINT_PTR id);
 // The tray icon's callback as the shell sends it, e.g. WM_LBUTTONDBLCLK.

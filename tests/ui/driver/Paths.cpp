@@ -50,4 +50,9 @@ std::string MenuProbePath()
     return WindowsPathFromUnix(CORVANE_MENU_PROBE_PATH);
 }
 
+std::string TimerProbePath()
+{
+    return WindowsPathFromUnix(CORVANE_TIMER_PROBE_PATH);
+}
+
 } // namespace driver

@@ -19,6 +19,8 @@ std::string StandInPath(const std::string& name);
 std::string ScratchRoot();
 // The library that reads menus inside the program under test.
 std::string MenuProbePath();
+// The library that stops window timers inside the program under test.
+std::string TimerProbePath();
 
 // "/work/x" <-> "Z:\\work\\x". Only paths on drive Z: have a Unix form.
 std::string WindowsPathFromUnix(const std::string& path);

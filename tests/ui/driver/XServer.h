@@ -1,0 +1,24 @@
+#pragma once
+#include <windows.h>
+#include <string>
+
+// The X server the tests run on, worked with its own tools: the real pointer
+// moved and clicked with xdotool, as a user's mouse would, so the program
+// gets the whole chain of input the platform makes of it (hover, capture,
+// double-click timing).
+namespace driver {
+
+// Runs a Unix shell command (no double quotes in it) through /bin/sh and waits
+// for it to finish: Wine starts Unix programs but cannot wait for them, so the
+// shell leaves the command's exit status in a file the driver waits for. True
+// when it ended with status 0 within timeoutMs.
+bool RunOnXServer(const std::string& command, DWORD timeoutMs = 20000);
+
+// The pointer to x, y of the screen (Wine's screen coordinates are the X
+// root window's).
+bool MovePointer(int x, int y);
+// Moves the pointer to x, y and clicks the left button `clicks` times in a
+// row, 100 ms apart: two make a double click.
+bool ClickAt(int x, int y, int clicks = 1);
+
+} // namespace driver
