@@ -1,0 +1,98 @@
+// Black-box walkthrough of the main window's buttons under the real pointer:
+// a double click on the acceleration toggle and the buttons' tooltips, with
+// the pointer moved and clicked on the X server the real Corvane.exe runs on.
+#include "tests/ui/commands_steps.h"
+#include "tests/ui/driver/ProgramTimers.h"
+#include "tests/ui/driver/XServer.h"
+
+namespace {
+
+using namespace driver;
+using namespace commands;
+
+// A shown tooltip of the program: the common controls' tooltip window.
+HWND FindShownTooltip(const Program& program)
+{
+    for (HWND window : program.TopLevelWindows()) {
+        if (ClassOf(window) == "tooltips_class32" && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+using PointerTest = CorvaneTest;
+
+} // namespace
+
+TEST_F(PointerTest, DoubleClickOnTheToggleStopsAndStartsTheSession)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    HWND toggle = ::GetDlgItem(window, kAccelerate);
+    ASSERT_EQ(ControlText(window, kAccelerate), kRunning);
+
+    // Before each double click the session clock's timer is stopped from
+    // inside the program: only a start of the session sets it again. A double
+    // click that ends where it began, with the clock running again, was
+    // therefore a stop and a start, not nothing.
+    const auto expectStoppedAndStarted = [&] {
+        EXPECT_TRUE(WaitUntil([&] { return ControlText(window, kAccelerate) == kRunning; }, 5000));
+        EXPECT_EQ(CheckState(window, kAccelerate), BST_CHECKED);
+        const int seconds = SessionSeconds(window);
+        EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > seconds; }, 5000)) << "the session did not start again";
+    };
+
+    // The messages a real double click gives, the second press arriving as a double click.
+    ASSERT_TRUE(StopWindowTimers(*program, window, { kSessionTimer }));
+    RECT client = {};
+    ::GetClientRect(toggle, &client);
+    const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
+    ::PostMessageA(toggle, WM_LBUTTONDOWN, MK_LBUTTON, centre);
+    ::PostMessageA(toggle, WM_LBUTTONUP, 0, centre);
+    ::PostMessageA(toggle, WM_LBUTTONDBLCLK, MK_LBUTTON, centre);
+    ::PostMessageA(toggle, WM_LBUTTONUP, 0, centre);
+    expectStoppedAndStarted();
+
+    // The real pointer, double clicking on the X server.
+    ASSERT_TRUE(StopWindowTimers(*program, window, { kSessionTimer }));
+    const POINT point = CentreOf(toggle);
+    ASSERT_TRUE(ClickAt(point.x, point.y, 2));
+    expectStoppedAndStarted();
+}
+
+TEST_F(PointerTest, HoveringAButtonShowsItsTooltip)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    const struct {
+        int id;
+        const char* tip;
+    } buttons[] = { { kRunClient, "Run Zendry" }, { kAccelerate, "Accelerate Zendry" }, { kMinimize, "Save" },
+                    { kQuit, "Exit" } };
+    for (const auto& button : buttons) {
+        SCOPED_TRACE(button.tip);
+        const POINT point = CentreOf(::GetDlgItem(window, button.id));
+        ASSERT_TRUE(MovePointer(point.x, point.y));
+        // A second, small move: when the pointer stood there already the first
+        // moved nothing, and the tooltip starts its wait on a move over the button.
+        ASSERT_TRUE(MovePointer(point.x + 2, point.y + 1));
+        HWND tip = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (tip = FindShownTooltip(*program)) != nullptr; }, 5000));
+        EXPECT_EQ(TextOf(tip), button.tip);
+        RECT tipRect = {};
+        ::GetWindowRect(tip, &tipRect);
+        RECT shown = {};
+        ::GetWindowRect(window, &shown);
+        ::UnionRect(&shown, &shown, &tipRect);
+        EXPECT_TRUE(TakeScreenshot(Scratch().File(std::string("tooltip-") + std::to_string(button.id) + ".png"),
+                                   &shown));
+        // Away from the window, the tooltip goes.
+        ASSERT_TRUE(MovePointer(2, 2));
+        EXPECT_TRUE(WaitUntil([&] { return FindShownTooltip(*program) == nullptr; }, 5000));
+    }
+}
