@@ -8,6 +8,7 @@
 // the test's own: a window of the shell's class that takes the icon records
 // the platform's Shell_NotifyIcon sends it and keeps what it was given.
 #include "tests/ui/driver/CorvaneTest.h"
+#include "tests/ui/driver/TrayIcons.h"
 #include <shellapi.h>
 #include <tlhelp32.h>
 #include <atomic>
@@ -23,23 +24,6 @@ using namespace driver;
 
 constexpr const char* kTaskbarClass = "Shell_TrayWnd";
 constexpr int kQuit = 1007;
-
-// Whether the shell holds the program's icon: it refuses to add an icon it
-// already has. When our add is accepted, it is taken away again.
-bool ShellHasIcon(HWND window)
-{
-    NOTIFYICONDATAA icon = {};
-    icon.cbSize = NOTIFYICONDATAA_V3_SIZE;
-    icon.hWnd = window;
-    icon.uID = kTrayIconId;
-    icon.uFlags = NIF_ICON | NIF_TIP;
-    icon.hIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
-    if (!::Shell_NotifyIconA(NIM_ADD, &icon))
-        return true;
-    icon.uFlags = 0;
-    ::Shell_NotifyIconA(NIM_DELETE, &icon);
-    return false;
-}
 
 std::string ProcessName(DWORD processId)
 {
@@ -192,7 +176,7 @@ TEST_F(ShellTest, IconComesBackToATaskbarStartedAfterWinesEndedWithoutAnnouncing
     ASSERT_NE(window, nullptr);
     HWND wineTaskbar = ::FindWindowA(kTaskbarClass, nullptr);
     ASSERT_NE(wineTaskbar, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ShellHasIcon(window); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 5000));
 
     // Wine's explorer provides the taskbar of the test's desktop: ending it
     // ends the taskbar, and leaves the desktop and the program's windows.

@@ -2,6 +2,7 @@
 // notification area of Wine's shell, driven through the shell's own calls and
 // the icon's callback message.
 #include "tests/ui/driver/CorvaneTest.h"
+#include "tests/ui/driver/TrayIcons.h"
 #include <shellapi.h>
 #include <iterator>
 
@@ -16,21 +17,6 @@ NOTIFYICONDATAA IconOf(HWND window)
     icon.hWnd = window;
     icon.uID = kTrayIconId;
     return icon;
-}
-
-// Whether the shell holds the program's icon. The shell refuses to add an icon
-// it already has, so an add of our own is the question; when it is accepted,
-// the icon was not there and ours is taken away again.
-bool ShellHasIcon(HWND window)
-{
-    NOTIFYICONDATAA icon = IconOf(window);
-    icon.uFlags = NIF_ICON | NIF_TIP;
-    icon.hIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
-    if (!::Shell_NotifyIconA(NIM_ADD, &icon))
-        return true;
-    icon.uFlags = 0;
-    ::Shell_NotifyIconA(NIM_DELETE, &icon);
-    return false;
 }
 
 struct ExpectedItem {
@@ -62,18 +48,18 @@ TEST_F(TrayTest, TaskbarCreatedPutsALostIconBack)
     ASSERT_NE(program, nullptr);
     HWND window = program->WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ShellHasIcon(window); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 5000));
 
     // A restarted shell has lost every icon, then tells all top-level windows.
     // Sent, not posted: the shell is asked only once the program has answered,
     // since an add of ours made first would make the program's own add fail.
     NOTIFYICONDATAA icon = IconOf(window);
     ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
-    ASSERT_FALSE(ShellHasIcon(window));
+    ASSERT_FALSE(ShellShowsIcon(window, kTrayIconId));
     DWORD_PTR answer = 0;
     ::SendMessageTimeoutA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
                           &answer);
-    EXPECT_TRUE(ShellHasIcon(window));
+    EXPECT_TRUE(ShellShowsIcon(window, kTrayIconId));
     EXPECT_TRUE(program->IsRunning());
 }
 
