@@ -1,11 +1,13 @@
 // The modal run: ending during initialisation, the pre-translation of each
-// message from its target window up to the dialog, and the dialog keys that
-// IsDialogMessage turns into commands. A safety timer ends a dialog whose
-// expected ending never comes, so a failure cannot hang the test program.
+// message from its target window up to the dialog, the dialog keys that
+// IsDialogMessage turns into commands, and where a dialog opens. A safety
+// timer ends a dialog whose expected ending never comes, so a failure cannot
+// hang the test program.
 #include "TestResources.h"
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
+#include "framework/Wnd.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -155,6 +157,53 @@ TEST(ModalLoop, TabMovesTheFocusToTheNextControl)
     dlg.m_nKey = VK_TAB;
     EXPECT_EQ(dlg.DoModal(), 55);
     EXPECT_EQ(dlg.m_nFocusId, IDC_LOOP_OTHER);
+}
+
+// A dialog that notes where it stands once it has opened, after placing itself
+// in its initialisation when told to.
+class CPlacedDlg : public CDialog {
+public:
+    CPlacedDlg() : CDialog(IDD_LOOP) {}
+    bool m_bPlaceItself = false;
+    RECT m_rcOpened = {};
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        if (m_bPlaceItself)
+            ::SetWindowPos(m_hWnd, nullptr, 3, 4, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ::PostMessageA(m_hWnd, kProbeMsg, 0, 0);
+        return TRUE;
+    }
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message != kProbeMsg)
+            return CDialog::WindowProc(message, wParam, lParam);
+        ::GetWindowRect(m_hWnd, &m_rcOpened);
+        EndDialog(1);
+        return 0;
+    }
+};
+
+TEST(DialogPlacement, AnUnplacedDialogOpensCentredAndAPlacedOneStaysPut)
+{
+    CPlacedDlg centred;
+    ASSERT_EQ(centred.DoModal(), 1);
+    RECT desktop;
+    RECT workArea;
+    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0));
+    const POINT middle = CenteredOrigin(centred.m_rcOpened, desktop, workArea);
+    EXPECT_EQ(centred.m_rcOpened.left, middle.x);
+    EXPECT_EQ(centred.m_rcOpened.top, middle.y);
+    EXPECT_GT(middle.x, 3);
+
+    CPlacedDlg placed;
+    placed.m_bPlaceItself = true;
+    ASSERT_EQ(placed.DoModal(), 1);
+    EXPECT_EQ(placed.m_rcOpened.left, 3);
+    EXPECT_EQ(placed.m_rcOpened.top, 4);
 }
 
 } // namespace
