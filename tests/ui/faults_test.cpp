@@ -5,7 +5,6 @@
 // there before.
 #include "tests/ui/driver/CorvaneTest.h"
 #include "tests/ui/driver/Refusals.h"
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -21,31 +20,6 @@ constexpr int kCheckPeriodUnit = 1006;
 constexpr int kNetworkBox = 1025;
 constexpr UINT kAutoResumeDownloads = 32785;
 constexpr UINT kAutoRunClient = 32790;
-
-// The names in a folder, sorted.
-std::vector<std::string> FolderListing(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string WindowsFolderIni()
-{
-    char windows[MAX_PATH] = {};
-    ::GetWindowsDirectoryA(windows, MAX_PATH);
-    return std::string(windows) + "\\Corvane.ini";
-}
 
 // A registry value as stored: its type and its bytes.
 struct RawValue {

@@ -3,7 +3,7 @@
 // folder nobody may write to, and files edited by hand into nonsense.
 #include "tests/DefaultIniFile.h"
 #include "tests/ui/driver/CorvaneTest.h"
-#include <algorithm>
+#include "tests/ui/driver/Refusals.h"
 #include <optional>
 #include <random>
 #include <string>
@@ -14,52 +14,6 @@ namespace {
 using namespace driver;
 
 constexpr int kQuit = 1007;
-
-// The names in a folder, sorted.
-std::vector<std::string> FolderListing(const std::string& folder)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        const std::string name = found.cFileName;
-        if (name != "." && name != "..")
-            names.push_back(name);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Runs a script with the Unix shell and returns its exit status, or none when
-// it cannot be started or does not finish within timeoutMs. Wine starts Unix
-// programs but cannot wait for them, so the status comes back through a file.
-std::optional<int> RunShell(const std::string& script, DWORD timeoutMs = 10000)
-{
-    static int s_nRun = 0;
-    MakeFolder(ScratchRoot());
-    const std::string status = ScratchRoot() + "\\shell-" + std::to_string(::GetCurrentProcessId()) + "-"
-        + std::to_string(++s_nRun) + ".status";
-    const std::string unixStatus = UnixPathFromWindows(status);
-    std::string commandLine = "/bin/sh -c \"" + script + "; echo $? > '" + unixStatus + ".part' && mv '" + unixStatus
-        + ".part' '" + unixStatus + "'\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-        return std::nullopt;
-    ::CloseHandle(info.hThread);
-    ::CloseHandle(info.hProcess);
-    if (!WaitUntil([&] { return FileExists(status); }, timeoutMs))
-        return std::nullopt;
-    const std::optional<std::string> text = ReadFileText(status);
-    ::DeleteFileA(status.c_str());
-    if (!text.has_value() || text->empty())
-        return std::nullopt;
-    return std::stoi(*text);
-}
 
 // Posts Quit and waits for the process to end; the message box it showed on
 // the way out instead, if any (then the process still runs).
@@ -152,51 +106,21 @@ TEST_F(IniTest, GarbageServicesFileAndHandEditedIniAreSurvived)
     EXPECT_EQ(ReadFileText(servicesPath), std::optional<std::string>(services)) << "the services file is only read";
 }
 
-// Corvane installed in a folder that, with the INI file in it, is made
-// immutable (chattr +i: refused even to root) for the test; the flag is taken
-// off again afterwards, also from a folder a killed earlier run left locked.
+// Corvane installed in a folder of its own, which a test makes immutable with
+// its INI file; a folder a killed earlier run left locked is unlocked first.
 class LockedFolderTest : public CorvaneTest {
 protected:
     void SetUp() override
     {
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        RunShell("chattr -R -i '" + UnixPathFromWindows(ScratchRoot() + "\\LockedFolderTest." + name) + "'");
+        UnlockTree(ScratchRoot() + "\\LockedFolderTest." + name);
         CorvaneTest::SetUp();
         m_strFolder = Scratch().MakeSubfolder("locked");
         m_strIni = m_strFolder + "\\Corvane.ini";
     }
 
-    void TearDown() override
-    {
-        CorvaneTest::TearDown();
-        if (m_bLocked) {
-            EXPECT_EQ(RunShell("chattr -i " + Targets()), std::optional<int>(0)) << "the folder stays locked";
-        }
-    }
-
-    // True once the folder and the INI file are immutable.
-    bool Lock()
-    {
-        m_bLocked = true;
-        if (RunShell("chattr +i " + Targets()) != std::optional<int>(0))
-            return false;
-        const std::string probe = m_strFolder + "\\probe";
-        if (!WriteFileText(probe, "x"))
-            return true;
-        ::DeleteFileA(probe.c_str());
-        return false;
-    }
-
     std::string m_strFolder;
     std::string m_strIni;
-
-private:
-    std::string Targets() const
-    {
-        return "'" + UnixPathFromWindows(m_strFolder) + "' '" + UnixPathFromWindows(m_strIni) + "'";
-    }
-
-    bool m_bLocked = false;
 };
 
 TEST_F(LockedFolderTest, UnwritableFolderKeepsItsFileAndShowsNothing)
@@ -205,13 +129,10 @@ TEST_F(LockedFolderTest, UnwritableFolderKeepsItsFileAndShowsNothing)
     const std::string stored = "[main]\r\nalwaysontop=1\r\n[log]\r\nmbdelete=1000\r\n";
     ASSERT_TRUE(WriteFileText(m_strIni, stored));
     const std::vector<std::string> before = FolderListing(m_strFolder);
-    const std::string strayIni = [] {
-        char windows[MAX_PATH] = {};
-        ::GetWindowsDirectoryA(windows, MAX_PATH);
-        return std::string(windows) + "\\Corvane.ini";
-    }();
+    const std::string strayIni = WindowsFolderIni();
     const bool strayBefore = FileExists(strayIni);
-    if (!Lock())
+    ImmutablePaths locked({ m_strFolder, m_strIni });
+    if (!locked.Lock())
         GTEST_SKIP() << "chattr +i does not lock " << m_strFolder << " on this file system (or without root)";
 
     Program* program = StartExe(exe);

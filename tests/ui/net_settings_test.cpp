@@ -2,8 +2,7 @@
 // key: what a first start shows, what stored values show, what the two menu
 // flags write, and what ending with Quit loses.
 #include "tests/ui/driver/CorvaneTest.h"
-#include <sddl.h>
-#include <algorithm>
+#include "tests/ui/driver/Refusals.h"
 #include <string>
 #include <vector>
 
@@ -16,32 +15,6 @@ constexpr int kCheckPeriodUnit = 1006;
 constexpr int kAccelerateFirst = 1004;
 constexpr UINT kAutoResumeDownloads = 32785;
 constexpr UINT kAutoRunClient = 32790;
-
-// The product key made read-only from outside, as an administrator could:
-// readable, but refused to every writer, until the object goes.
-class ReadOnlyProductKey {
-public:
-    ReadOnlyProductKey() { m_bApplied = WriteDword(HKEY_CURRENT_USER, kProductKey, "Marker", 0) && Apply("D:P(A;;0x70019;;;WD)"); }
-    ~ReadOnlyProductKey() { Apply("D:(A;;KA;;;WD)"); }
-    bool Applied() const { return m_bApplied; }
-
-private:
-    static bool Apply(const char* sddl)
-    {
-        PSECURITY_DESCRIPTOR descriptor = nullptr;
-        if (!::ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &descriptor, nullptr))
-            return false;
-        HKEY key = nullptr;
-        LONG result = ::RegOpenKeyExA(HKEY_CURRENT_USER, kProductKey, 0, WRITE_DAC, &key);
-        if (result == ERROR_SUCCESS) {
-            result = ::RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
-            ::RegCloseKey(key);
-        }
-        ::LocalFree(descriptor);
-        return result == ERROR_SUCCESS;
-    }
-    bool m_bApplied = false;
-};
 
 // The check marks of the tray popup's flag items, read while it is open.
 struct Checks {

@@ -1,4 +1,5 @@
 #include "tests/ui/driver/Files.h"
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -63,6 +64,30 @@ bool MakeFolder(const std::string& folder)
     if (slash == std::string::npos || slash < 3 || !MakeFolder(folder.substr(0, slash)))
         return false;
     return ::CreateDirectoryA(folder.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+std::vector<std::string> FolderListing(const std::string& folder)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    } while (::FindNextFileA(search, &found));
+    ::FindClose(search);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string WindowsFolderIni()
+{
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    return std::string(windows) + "\\Corvane.ini";
 }
 
 } // namespace driver

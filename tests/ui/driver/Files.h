@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Files and folders as a test sees them after (or while) the program runs.
 namespace driver {
@@ -16,6 +17,11 @@ bool CopyFileTo(const std::string& source, const std::string& target);
 bool RemoveFolder(const std::string& folder);
 // Creates a folder and its missing parents.
 bool MakeFolder(const std::string& folder);
+// The names in a folder, sorted.
+std::vector<std::string> FolderListing(const std::string& folder);
+// Where the platform puts an INI file named without a folder: the Windows
+// folder's Corvane.ini, the place a misdirected write of the settings lands.
+std::string WindowsFolderIni();
 
 // Polls condition every pollMs until it holds or timeoutMs has passed; the
 // condition's last answer.

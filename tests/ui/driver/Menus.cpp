@@ -94,7 +94,12 @@ HWND WaitForPopupMenu(const Program& program, DWORD timeoutMs)
 
 HMENU MenuOfPopup(HWND popupWindow)
 {
-    return reinterpret_cast<HMENU>(::SendMessageA(popupWindow, MN_GETHMENU, 0, 0));
+    // Bounded, so a program that stops answering fails the test instead of
+    // holding the driver for ever.
+    DWORD_PTR menu = 0;
+    if (!::SendMessageTimeoutA(popupWindow, MN_GETHMENU, 0, 0, SMTO_ABORTIFHUNG, 5000, &menu))
+        return nullptr;
+    return reinterpret_cast<HMENU>(menu);
 }
 
 } // namespace driver
