@@ -2,6 +2,7 @@
 // Corvane.exe under Wine, compared with what Linux itself reports about the
 // machine's interfaces.
 #include "tests/ui/driver/CorvaneTest.h"
+#include "tests/ui/driver/ProgramTimers.h"
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -102,22 +103,6 @@ long ClockSeconds(const std::string& text)
     return hours * 3600L + minutes * 60L + seconds;
 }
 
-// Sends statistics ticks until the clock reads target - 1 seconds, halving
-// the remaining distance each time so that the window's own timer, which
-// keeps ticking, cannot carry it past.
-bool AdvanceClockTo(HWND window, long target)
-{
-    for (;;) {
-        const long now = ClockSeconds(ControlText(window, kDuration));
-        if (now < 0 || now >= target)
-            return false;
-        if (now == target - 1)
-            return true;
-        for (long tick = 0; tick < std::max(1L, (target - 1 - now) / 2); ++tick)
-            SendTimer(window, kStatsTimer);
-    }
-}
-
 using NetTest = CorvaneTest;
 
 TEST_F(NetTest, InterfaceBoxListsWineInterfacesAndSelectsTheFirst)
@@ -197,13 +182,19 @@ TEST_F(NetTest, ClockCountsTicksAndRollsOverAtTheMinute)
     HWND window = program->WaitForMainWindow();
     ASSERT_NE(window, nullptr);
 
+    // With the program's own clock stopped, only the ticks sent here count.
+    ASSERT_TRUE(StopWindowTimers(*program, window, { kStatsTimer }));
     const long before = ClockSeconds(ControlText(window, kDuration));
+    ASSERT_GE(before, 0);
+    ASSERT_LT(before, 58);
     SendTimer(window, kStatsTimer);
+    EXPECT_EQ(ClockSeconds(ControlText(window, kDuration)), before + 1);
     if (before == 0) {
         EXPECT_EQ(ControlText(window, kDuration), "  0 hrs :  0 mins :  1 secs");
     }
 
-    ASSERT_TRUE(AdvanceClockTo(window, 60));
+    for (long second = before + 1; second < 59; ++second)
+        SendTimer(window, kStatsTimer);
     EXPECT_EQ(ControlText(window, kDuration), "  0 hrs :  0 mins : 59 secs");
     SendTimer(window, kStatsTimer);
     EXPECT_EQ(ControlText(window, kDuration), "  0 hrs :  1 mins :  0 secs");
