@@ -1,7 +1,6 @@
 // Black-box tests of the acceleration toggle and its session clock: the real
 // Corvane.exe, watched from outside while its own timers run.
 #include "tests/ui/driver/CorvaneTest.h"
-#include <cstdio>
 
 namespace {
 
@@ -13,15 +12,9 @@ constexpr const char kRunning[] = "Status: accelerating\nPress to stop accelerat
 constexpr const char kStopped[] = "Status: stopped\nPress to start acceleration ";
 
 // The session clock's label in seconds, -1 when it does not read as a clock.
-int SessionSeconds(HWND window)
+long SessionSeconds(HWND window)
 {
-    int hours = 0;
-    int minutes = 0;
-    int seconds = 0;
-    const std::string text = ControlText(window, kSessionClock);
-    if (std::sscanf(text.c_str(), " %d hrs : %d mins : %d secs", &hours, &minutes, &seconds) != 3)
-        return -1;
-    return hours * 3600 + minutes * 60 + seconds;
+    return ClockSeconds(ControlText(window, kSessionClock));
 }
 
 // Longer than two periods of the one-second timer.
@@ -40,7 +33,7 @@ TEST_F(AccelerationTest, OpensAcceleratingWithTheTogglePressed)
     EXPECT_EQ(CheckState(window, kAccelerate), BST_CHECKED);
     EXPECT_EQ(ControlText(window, kAccelerate), kRunning);
     // Ticks arrive by themselves, one second each.
-    const int start = SessionSeconds(window);
+    const long start = SessionSeconds(window);
     ASSERT_GE(start, 0);
     EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > start; }, 5000));
 }
@@ -56,7 +49,7 @@ TEST_F(AccelerationTest, StopPausesTheSessionClockAndStartResumesIt)
     PressButton(window, kAccelerate);
     EXPECT_EQ(ControlText(window, kAccelerate), kStopped);
     EXPECT_EQ(CheckState(window, kAccelerate), BST_UNCHECKED);
-    const int paused = SessionSeconds(window);
+    const long paused = SessionSeconds(window);
     Sleep(kQuietSpell);
     EXPECT_EQ(SessionSeconds(window), paused) << "session timer still ticking after a stop";
 

@@ -166,7 +166,7 @@ TEST_F(MenuTest, AboutBoxFromTheSystemMenuAndThePopupClosesWithOkEscAndItsCloseB
         EXPECT_FALSE(::IsWindowEnabled(window)) << "modal";
         EXPECT_EQ(::GetForegroundWindow(), about);
         // The window's clocks go on behind it.
-        const int seconds = SessionSeconds(window);
+        const long seconds = SessionSeconds(window);
         EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > seconds; }, 5000));
         RECT shown = {};
         ::GetWindowRect(window, &shown);

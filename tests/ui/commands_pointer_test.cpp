@@ -40,7 +40,7 @@ TEST_F(PointerTest, DoubleClickOnTheToggleStopsAndStartsTheSession)
     const auto expectStoppedAndStarted = [&] {
         EXPECT_TRUE(WaitUntil([&] { return ControlText(window, kAccelerate) == kRunning; }, 5000));
         EXPECT_EQ(CheckState(window, kAccelerate), BST_CHECKED);
-        const int seconds = SessionSeconds(window);
+        const long seconds = SessionSeconds(window);
         EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > seconds; }, 5000)) << "the session did not start again";
     };
 

@@ -1,19 +1,12 @@
 #include "tests/ui/commands_steps.h"
-#include <cstdio>
 
 namespace commands {
 
 using namespace driver;
 
-int SessionSeconds(HWND window)
+long SessionSeconds(HWND window)
 {
-    int hours = 0;
-    int minutes = 0;
-    int seconds = 0;
-    const std::string text = ControlText(window, kSessionClock);
-    if (std::sscanf(text.c_str(), " %d hrs : %d mins : %d secs", &hours, &minutes, &seconds) != 3)
-        return -1;
-    return hours * 3600 + minutes * 60 + seconds;
+    return ClockSeconds(ControlText(window, kSessionClock));
 }
 
 POINT CentreOf(HWND control)

@@ -23,7 +23,7 @@ constexpr UINT kRunAtStartup = 32781;
 constexpr const char kRunning[] = "Status: accelerating\nPress to stop acceleration";
 
 // The session clock's label in seconds, -1 when it does not read as a clock.
-int SessionSeconds(HWND window);
+long SessionSeconds(HWND window);
 // The centre of a control on the screen.
 POINT CentreOf(HWND control);
 // Replaces a box's text by typing: emptied, then one character at a time

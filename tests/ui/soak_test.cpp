@@ -153,17 +153,6 @@ private:
     std::thread m_sender;
 };
 
-// A clock label in seconds, -1 when it does not read as a clock.
-long ClockSeconds(const std::string& text)
-{
-    long hours = 0;
-    int minutes = 0;
-    int seconds = 0;
-    if (std::sscanf(text.c_str(), " %ld hrs : %d mins : %d secs", &hours, &minutes, &seconds) != 3)
-        return -1;
-    return hours * 3600 + minutes * 60 + seconds;
-}
-
 // " 123 " -> 123 (the low 32 bits of the platform's counter).
 std::uint32_t ShownCounter(const std::string& text)
 {

@@ -1,5 +1,6 @@
 #include "tests/ui/driver/Controls.h"
 #include "tests/ui/driver/Files.h"
+#include <cstdio>
 
 namespace driver {
 
@@ -139,6 +140,16 @@ bool Responds(HWND window, DWORD timeoutMs)
 {
     DWORD_PTR result = 0;
     return ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) != 0;
+}
+
+long ClockSeconds(const std::string& text)
+{
+    long hours = 0;
+    int minutes = 0;
+    int seconds = 0;
+    if (std::sscanf(text.c_str(), " %ld hrs : %d mins : %d secs", &hours, &minutes, &seconds) != 3)
+        return -1;
+    return hours * 3600 + minutes * 60 + seconds;
 }
 
 bool PlacePointer(int x, int y, DWORD timeoutMs)

@@ -54,6 +54,9 @@ void SendTrayMessage(HWND window, UINT mouseMessage);
 void PostTrayMessage(HWND window, UINT mouseMessage);
 // True when the window's thread answers within timeoutMs (not stuck).
 bool Responds(HWND window, DWORD timeoutMs = 5000);
+// A clock label's text ("  1 hrs :  2 mins :  3 secs") in seconds; -1 when
+// the text does not read as a clock.
+long ClockSeconds(const std::string& text);
 // Moves the pointer to a screen point and waits until the X server reports it
 // there, so the program under test sees it there too; false after timeoutMs.
 bool PlacePointer(int x, int y, DWORD timeoutMs = 2000);

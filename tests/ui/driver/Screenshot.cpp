@@ -1,6 +1,7 @@
 #include "tests/ui/driver/Screenshot.h"
 #include "tests/ui/driver/Files.h"
 #include "tests/ui/driver/Paths.h"
+#include "tests/ui/driver/UnixShell.h"
 #include <gtest/gtest.h>
 
 namespace driver {
@@ -19,18 +20,10 @@ bool TakeScreenshot(const std::string& pngPath, const RECT* area, DWORD timeoutM
         crop = " -crop " + std::to_string(area->right - area->left) + "x" + std::to_string(area->bottom - area->top)
             + "+" + std::to_string(area->left) + "+" + std::to_string(area->top) + " +repage";
     }
-    std::string commandLine = "/bin/sh -c \"import -window root" + crop + " '" + part + "' && mv '" + part + "' '"
-        + target + "'\"";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!::CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) {
-        ADD_FAILURE() << "cannot run " << commandLine << ": error " << ::GetLastError();
-        return false;
-    }
-    ::CloseHandle(info.hThread);
-    ::CloseHandle(info.hProcess);
-    return WaitUntil([&] { return FileExists(pngPath); }, timeoutMs);
+    // Written under another name first, so a test never reads half a picture.
+    const std::optional<int> status =
+        RunShell("import -window root" + crop + " '" + part + "' && mv '" + part + "' '" + target + "'", timeoutMs);
+    return status == std::optional<int>(0) && FileExists(pngPath);
 }
 
 bool TakeWindowScreenshot(HWND window, const std::string& pngPath, DWORD timeoutMs)

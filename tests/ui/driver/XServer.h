@@ -8,10 +8,9 @@
 // double-click timing).
 namespace driver {
 
-// Runs a Unix shell command (no double quotes in it) through /bin/sh and waits
-// for it to finish: Wine starts Unix programs but cannot wait for them, so the
-// shell leaves the command's exit status in a file the driver waits for. True
-// when it ended with status 0 within timeoutMs.
+// Runs a Unix shell command (no double quotes in it) with RunShell and waits
+// for it to finish; true when it ended with status 0 within timeoutMs, a test
+// failure otherwise.
 bool RunOnXServer(const std::string& command, DWORD timeoutMs = 20000);
 
 // The pointer to x, y of the screen (Wine's screen coordinates are the X
