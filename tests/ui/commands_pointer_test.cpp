@@ -37,11 +37,14 @@ TEST_F(PointerTest, DoubleClickOnTheToggleStopsAndStartsTheSession)
     // inside the program: only a start of the session sets it again. A double
     // click that ends where it began, with the clock running again, was
     // therefore a stop and a start, not nothing.
+    // The caption and the check mark are looked at only once the clock runs
+    // again: both start and end as "running", so before that they may show
+    // the clicks not yet handled, or handled halfway.
     const auto expectStoppedAndStarted = [&] {
-        EXPECT_TRUE(WaitUntil([&] { return ControlText(window, kAccelerate) == kRunning; }, 5000));
-        EXPECT_EQ(CheckState(window, kAccelerate), BST_CHECKED);
         const long seconds = SessionSeconds(window);
         EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > seconds; }, 5000)) << "the session did not start again";
+        EXPECT_TRUE(WaitUntil([&] { return ControlText(window, kAccelerate) == kRunning; }, 5000));
+        EXPECT_EQ(CheckState(window, kAccelerate), BST_CHECKED);
     };
 
     // The messages a real double click gives, the second press arriving as a double click.
