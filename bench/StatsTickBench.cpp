@@ -66,16 +66,15 @@ struct Snapshot {
     std::optional<bench::HeapFigures> heap;
 };
 
-// The program's own timers keep ticking, and the probe may look in the middle
-// of a tick, while the platform's calls hold their buffers: the least of a few
-// looks apart is taken, which a lasting growth shows in as well.
-Snapshot SnapshotOf(HANDLE process)
+// The least of a few looks apart is taken, so that what one moment happens to
+// hold does not count as growth; a lasting growth shows in the least as well.
+Snapshot SnapshotOf(HANDLE process, HWND window)
 {
     Snapshot least;
     for (int look = 0; look < kLooksPerSnapshot; ++look) {
         if (look > 0)
             ::Sleep(kLookSpacingMs);
-        const Snapshot now = { bench::MemoryOf(process), bench::HeapOf(process) };
+        const Snapshot now = { bench::MemoryOf(process), bench::HeapOf(window) };
         if (look == 0 || (now.heap && (!least.heap || now.heap->busyBytes < least.heap->busyBytes)))
             least = now;
     }
@@ -133,9 +132,9 @@ int main()
         BareTickCalls::ConnectedState();
     }
     // The probe's first visit loads it into the program: that is not the ticks' doing.
-    bench::HeapOf(corvane->Handle());
-    bench::HeapOf(bare->Handle());
-    const Snapshot start = SnapshotOf(corvane->Handle());
+    bench::HeapOf(window);
+    bench::HeapOf(bareWindow);
+    const Snapshot start = SnapshotOf(corvane->Handle(), window);
 
     std::vector<double> tick, interfaceTable, connectedState, roundTrip, floor;
     const double corvaneCpu0 = bench::CpuSeconds(corvane->Handle());
@@ -165,7 +164,7 @@ int main()
     long sent = timed;
     char label[40];
     std::snprintf(label, sizeof label, "after %ld ticks:", sent);
-    PrintSnapshot(label, SnapshotOf(corvane->Handle()), start);
+    PrintSnapshot(label, SnapshotOf(corvane->Handle(), window), start);
     double untimedMs = 0;
     for (int checkpoint = 1; checkpoint <= kCheckpoints; ++checkpoint) {
         const long until = ticks * checkpoint / kCheckpoints;
@@ -176,17 +175,17 @@ int main()
                 driver::SendTimer(window, driver::kStatsTimer);
         });
         std::snprintf(label, sizeof label, "after %ld ticks:", sent);
-        PrintSnapshot(label, SnapshotOf(corvane->Handle()), start);
+        PrintSnapshot(label, SnapshotOf(corvane->Handle(), window), start);
     }
     if (ticks > timed)
         std::printf("  mean time of the other %ld ticks: %.2f ms\n", ticks - timed,
                     untimedMs / static_cast<double>(ticks - timed));
 
-    const Snapshot bareStart = SnapshotOf(bare->Handle());
+    const Snapshot bareStart = SnapshotOf(bare->Handle(), bareWindow);
     for (long i = 0; i < ticks; ++i)
         driver::SendTimer(bareWindow, driver::kStatsTimer);
     std::printf("  floor: the bare dialog's memory over as many WM_TIMER messages:\n");
-    PrintSnapshot("after them:", SnapshotOf(bare->Handle()), bareStart);
+    PrintSnapshot("after them:", SnapshotOf(bare->Handle(), bareWindow), bareStart);
 
     bench::EndWithCommand(*corvane, window, IDC_QUIT);
     bench::EndWithCommand(*bare, bareWindow, IDCANCEL);

@@ -61,14 +61,11 @@ std::optional<MemoryFigures> MemoryOf(HANDLE process)
     return figures;
 }
 
-std::optional<HeapFigures> HeapOf(HANDLE process)
+std::optional<HeapFigures> HeapOf(HWND window)
 {
-    const UINT_PTR probe =
-        driver::RemoteLibraryFunction(process, driver::WindowsPathFromUnix(CORVANE_HEAP_PROBE_PATH), kHeapProbeFunction);
-    if (probe == 0)
-        return std::nullopt;
     HeapProbeRequest request = {};
-    const std::optional<DWORD> result = driver::CallRemote(process, probe, &request, sizeof request);
+    const std::optional<DWORD> result = driver::CallInProgram(
+        window, driver::WindowsPathFromUnix(CORVANE_HEAP_PROBE_PATH), kHeapProbeFunction, &request, sizeof request);
     if (!result || *result != 0)
         return std::nullopt;
     HeapFigures figures;

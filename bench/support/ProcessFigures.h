@@ -29,6 +29,6 @@ struct HeapFigures {
     double busyBlocks = 0;
     unsigned heaps = 0;
 };
-std::optional<HeapFigures> HeapOf(HANDLE process);
+std::optional<HeapFigures> HeapOf(HWND window);
 
 } // namespace bench

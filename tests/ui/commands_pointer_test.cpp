@@ -48,7 +48,7 @@ TEST_F(PointerTest, DoubleClickOnTheToggleStopsAndStartsTheSession)
     };
 
     // The messages a real double click gives, the second press arriving as a double click.
-    ASSERT_TRUE(StopWindowTimers(*program, window, { kSessionTimer }));
+    ASSERT_TRUE(StopWindowTimers(window, { kSessionTimer }));
     RECT client = {};
     ::GetClientRect(toggle, &client);
     const LPARAM centre = MAKELPARAM(client.right / 2, client.bottom / 2);
@@ -59,7 +59,7 @@ TEST_F(PointerTest, DoubleClickOnTheToggleStopsAndStartsTheSession)
     expectStoppedAndStarted();
 
     // The real pointer, double clicking on the X server.
-    ASSERT_TRUE(StopWindowTimers(*program, window, { kSessionTimer }));
+    ASSERT_TRUE(StopWindowTimers(window, { kSessionTimer }));
     const POINT point = CentreOf(toggle);
     ASSERT_TRUE(ClickAt(point.x, point.y, 2));
     expectStoppedAndStarted();

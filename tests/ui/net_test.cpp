@@ -172,7 +172,7 @@ TEST_F(NetTest, ClockCountsTicksAndRollsOverAtTheMinute)
     ASSERT_NE(window, nullptr);
 
     // With the program's own clock stopped, only the ticks sent here count.
-    ASSERT_TRUE(StopWindowTimers(*program, window, { kStatsTimer }));
+    ASSERT_TRUE(StopWindowTimers(window, { kStatsTimer }));
     // Before the first tick the label is still empty: nought seconds.
     const std::string first = ControlText(window, kDuration);
     const long before = first.empty() ? 0 : ClockSeconds(first);

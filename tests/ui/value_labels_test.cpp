@@ -128,7 +128,7 @@ std::vector<std::string> LabelTexts(HWND window)
 void ExpectLabelsShowOnlyTheirCurrentText(const Program& program, HWND window, const ScratchFolder& scratch,
                                           COLORREF background)
 {
-    ASSERT_TRUE(StopWindowTimers(program, window, { kStatsTimer, kSessionTimer }));
+    ASSERT_TRUE(StopWindowTimers(window, { kStatsTimer, kSessionTimer }));
     ASSERT_TRUE(MovePointer(1, 1)) << "no tooltip over the window";
     RunTheClocks(window);
     const std::vector<std::string> texts = LabelTexts(window);

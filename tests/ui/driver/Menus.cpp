@@ -12,14 +12,6 @@ namespace driver {
 
 namespace {
 
-UINT_PTR ProbeFunctionIn(HANDLE process)
-{
-    const UINT_PTR probe = RemoteLibraryFunction(process, MenuProbePath(), kProbeFunction);
-    if (probe == 0)
-        ADD_FAILURE() << "cannot load the menu probe " << MenuProbePath() << " into the program";
-    return probe;
-}
-
 std::vector<MenuItem> ParseItems(const std::string& text)
 {
     std::vector<MenuItem> items;
@@ -43,11 +35,16 @@ std::vector<MenuItem> ParseItems(const std::string& text)
     return items;
 }
 
+// The menu is read on the program's window thread, which owns its system
+// menu and its popups alike: any window of the program leads there.
 std::vector<MenuItem> Read(const Program& program, HWND window, HMENU menu)
 {
-    const UINT_PTR probe = ProbeFunctionIn(program.Handle());
-    if (probe == 0)
+    const std::vector<HWND> windows = program.TopLevelWindows();
+    HWND reader = window != nullptr ? window : windows.empty() ? nullptr : windows.front();
+    if (reader == nullptr) {
+        ADD_FAILURE() << "the program has no window to read its menu on";
         return {};
+    }
     static int requests = 0;
     const std::string output = ScratchRoot() + "\\menu-" + std::to_string(::GetCurrentProcessId()) + "-"
         + std::to_string(++requests) + ".txt";
@@ -55,7 +52,7 @@ std::vector<MenuItem> Read(const Program& program, HWND window, HMENU menu)
     request.window = reinterpret_cast<UINT_PTR>(window);
     request.menu = reinterpret_cast<UINT_PTR>(menu);
     lstrcpynA(request.output, output.c_str(), sizeof request.output);
-    const std::optional<DWORD> count = CallRemote(program.Handle(), probe, &request, sizeof request);
+    const std::optional<DWORD> count = CallInProgram(reader, MenuProbePath(), kProbeFunction, &request, sizeof request);
     const auto text = ReadFileText(output);
     ::DeleteFileA(output.c_str());
     if (!count || *count == kProbeFailed || !text) {

@@ -5,9 +5,9 @@
 
 // Menus of the program under test. Wine keeps a menu's items in the memory of
 // the process that owns it, so no other process can read them (GetSystemMenu
-// of another process's window gives null). The driver therefore loads a small
-// library into the program (corvane_menu_probe.dll) and has one of its
-// functions, run in a thread of the program, write the items to a file.
+// of another process's window gives null). The driver therefore has a small
+// library of its own (corvane_menu_probe.dll) write the items to a file, from
+// inside the program, on the thread of its main window.
 namespace driver {
 
 class Program;

@@ -1,12 +1,11 @@
 #include "tests/ui/driver/ProgramTimers.h"
 #include "tests/ui/driver/Paths.h"
-#include "tests/ui/driver/Program.h"
 #include "tests/ui/driver/RemoteCall.h"
 #include "tests/ui/driver/TimerProbeRequest.h"
 
 namespace driver {
 
-bool StopWindowTimers(const Program& program, HWND window, std::initializer_list<UINT_PTR> ids)
+bool StopWindowTimers(HWND window, std::initializer_list<UINT_PTR> ids)
 {
     TimerProbeRequest request = {};
     request.window = reinterpret_cast<UINT_PTR>(window);
@@ -15,10 +14,8 @@ bool StopWindowTimers(const Program& program, HWND window, std::initializer_list
             return false;
         request.ids[request.count++] = id;
     }
-    const UINT_PTR probe = RemoteLibraryFunction(program.Handle(), TimerProbePath(), kTimerProbeFunction);
-    if (probe == 0)
-        return false;
-    const std::optional<DWORD> stopped = CallRemote(program.Handle(), probe, &request, sizeof request);
+    const std::optional<DWORD> stopped =
+        CallInProgram(window, TimerProbePath(), kTimerProbeFunction, &request, sizeof request);
     return stopped && *stopped == request.count;
 }
 

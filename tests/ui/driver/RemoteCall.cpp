@@ -1,86 +1,76 @@
 #include "tests/ui/driver/RemoteCall.h"
-#include <psapi.h>
+#include "tests/ui/driver/ProbeCall.h"
+#include <cstring>
 
 namespace driver {
 
 namespace {
 
-std::string FileNameOf(const std::string& path)
-{
-    return path.substr(path.find_last_of('\\') + 1);
-}
-
-// Where the module with this file name is loaded in the other process.
-UINT_PTR RemoteModuleBase(HANDLE process, const std::string& fileName)
-{
-    HMODULE modules[1024];
-    DWORD needed = 0;
-    if (!::EnumProcessModules(process, modules, sizeof modules, &needed))
-        return 0;
-    const DWORD count = needed / sizeof(HMODULE) < 1024 ? needed / sizeof(HMODULE) : 1024;
-    for (DWORD i = 0; i < count; ++i) {
-        char path[MAX_PATH * 4] = {};
-        if (::GetModuleFileNameExA(process, modules[i], path, sizeof path) > 0
-            && ::lstrcmpiA(FileNameOf(path).c_str(), fileName.c_str()) == 0)
-            return reinterpret_cast<UINT_PTR>(modules[i]);
+// The shared block of one call: a header, then the request.
+class CallBlock {
+public:
+    CallBlock(const std::string& name, size_t size)
+    {
+        m_mapping = ::CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                         static_cast<DWORD>(sizeof(ProbeCallHeader) + size), name.c_str());
+        if (m_mapping != nullptr)
+            m_view = ::MapViewOfFile(m_mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 0);
     }
-    return 0;
-}
+    ~CallBlock()
+    {
+        if (m_view != nullptr)
+            ::UnmapViewOfFile(m_view);
+        if (m_mapping != nullptr)
+            ::CloseHandle(m_mapping);
+    }
+    CallBlock(const CallBlock&) = delete;
+    CallBlock& operator=(const CallBlock&) = delete;
 
-// The address of a function of a module in the other process: the module
-// keeps its layout, so the function lies at the same offset from its base.
-UINT_PTR RemoteFunction(HANDLE process, HMODULE localModule, const char* function)
-{
-    char localPath[MAX_PATH * 4] = {};
-    ::GetModuleFileNameA(localModule, localPath, sizeof localPath);
-    const UINT_PTR remoteBase = RemoteModuleBase(process, FileNameOf(localPath));
-    const auto local = reinterpret_cast<UINT_PTR>(::GetProcAddress(localModule, function));
-    if (remoteBase == 0 || local == 0)
-        return 0;
-    return remoteBase + (local - reinterpret_cast<UINT_PTR>(localModule));
-}
+    ProbeCallHeader* Header() const { return static_cast<ProbeCallHeader*>(m_view); }
+    void* Request() const { return Header() + 1; }
+
+private:
+    HANDLE m_mapping = nullptr;
+    void* m_view = nullptr;
+};
 
 } // namespace
 
-UINT_PTR RemoteLibraryFunction(HANDLE process, const std::string& libraryPath, const char* function)
+std::optional<DWORD> CallInProgram(HWND window, const std::string& libraryPath, const char* function, void* request,
+                                   size_t size, DWORD timeoutMs)
 {
-    HMODULE local = ::LoadLibraryA(libraryPath.c_str());
-    if (local == nullptr)
-        return 0;
-    if (RemoteModuleBase(process, FileNameOf(libraryPath)) == 0) {
-        const UINT_PTR loadLibrary = RemoteFunction(process, ::GetModuleHandleA("kernel32.dll"), "LoadLibraryA");
-        std::string path = libraryPath;
-        // The thread's exit code holds only the low half of a 64-bit module
-        // handle: whether the library arrived is asked of the module list.
-        if (loadLibrary != 0)
-            CallRemote(process, loadLibrary, &path[0], path.size() + 1);
-    }
-    return RemoteFunction(process, local, function);
-}
-
-std::optional<DWORD> CallRemote(HANDLE process, UINT_PTR function, void* block, size_t size, DWORD timeoutMs)
-{
-    void* remote = ::VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    if (remote == nullptr)
+    static DWORD s_calls = 0;
+    const DWORD call = ++s_calls;
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    if (thread == 0 || std::strlen(function) >= sizeof(ProbeCallHeader::function))
         return std::nullopt;
-    std::optional<DWORD> exitCode;
-    bool stillRunning = false;
-    if (::WriteProcessMemory(process, remote, block, size, nullptr)) {
-        HANDLE thread = ::CreateRemoteThread(process, nullptr, 0, reinterpret_cast<LPTHREAD_START_ROUTINE>(function),
-                                             remote, 0, nullptr);
-        if (thread != nullptr) {
-            DWORD code = 0;
-            if (::WaitForSingleObject(thread, timeoutMs) != WAIT_OBJECT_0)
-                stillRunning = true;
-            else if (::GetExitCodeThread(thread, &code) && ::ReadProcessMemory(process, remote, block, size, nullptr))
-                exitCode = code;
-            ::CloseHandle(thread);
-        }
+    CallBlock block(ProbeCallBlockName(::GetCurrentProcessId(), call), size);
+    if (block.Header() == nullptr)
+        return std::nullopt;
+    std::strcpy(block.Header()->function, function);
+    std::memcpy(block.Request(), request, size);
+
+    HMODULE probe = ::LoadLibraryA(libraryPath.c_str());
+    // Through void*: GetProcAddress gives every function one type.
+    const auto hook = probe != nullptr
+        ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(::GetProcAddress(probe, kProbeCallHook)))
+        : nullptr;
+    HHOOK installed = hook != nullptr ? ::SetWindowsHookExA(WH_CALLWNDPROC, hook, probe, thread) : nullptr;
+    if (installed == nullptr) {
+        if (probe != nullptr)
+            ::FreeLibrary(probe);
+        return std::nullopt;
     }
-    // A thread that has not ended may still use the block: it is left to it.
-    if (!stillRunning)
-        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    return exitCode;
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutA(window, ::RegisterWindowMessageA(kProbeCallMessage), ::GetCurrentProcessId(), call,
+                          SMTO_NORMAL, timeoutMs, &answer);
+    ::UnhookWindowsHookEx(installed);
+    ::FreeLibrary(probe);
+    // A call the thread takes only after the time limit finds its block gone.
+    if (block.Header()->done == 0)
+        return std::nullopt;
+    std::memcpy(request, block.Request(), size);
+    return block.Header()->result;
 }
 
 } // namespace driver
