@@ -66,7 +66,8 @@ std::optional<DWORD> CallInProgram(HWND window, const std::string& libraryPath, 
                           SMTO_NORMAL, timeoutMs, &answer);
     ::UnhookWindowsHookEx(installed);
     ::FreeLibrary(probe);
-    // A call the thread takes only after the time limit finds its block gone.
+    // A call the thread did not take within the limit is never made: the hook
+    // is gone by the time it gets to the message.
     if (block.Header()->done == 0)
         return std::nullopt;
     std::memcpy(request, block.Request(), size);
