@@ -6,11 +6,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kAccelerate = 1001;
-constexpr int kSessionClock = 1022;
-constexpr const char kRunning[] = "Status: accelerating\nPress to stop acceleration";
-constexpr const char kStopped[] = "Status: stopped\nPress to start acceleration ";
-
 // The session clock's label in seconds, -1 when it does not read as a clock.
 long SessionSeconds(HWND window)
 {

@@ -9,8 +9,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kRunClientButton = 3;
-constexpr UINT kRunAtStartup = 32781;
 constexpr const char* kNotInstalled =
     "Zendry is not installed on your PC!\nPlease install it first to use this option.";
 
@@ -33,7 +31,7 @@ void ExpectErrorBox(HWND box, const std::string& text)
 // none shows within a second.
 HWND PressRunClient(const Program& program, HWND window)
 {
-    PostButtonPress(window, kRunClientButton);
+    PostButtonPress(window, kRunClient);
     HWND box = nullptr;
     WaitUntil([&] { return (box = FindMessageBox(program)) != nullptr; }, 1000);
     return box;

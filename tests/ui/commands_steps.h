@@ -3,24 +3,10 @@
 #include <map>
 #include <string>
 
-// What the walkthrough of the commands does again and again: the main
-// window's controls and menu items by id, typing into a box, the window gone
-// into the tray, the tray popup opened and an item picked from it.
+// What the walkthrough of the commands does again and again: typing into a
+// box, the window gone into the tray, the tray popup opened and an item
+// picked from it.
 namespace commands {
-
-constexpr int kAccelerate = 1001;
-constexpr int kRunClient = 3;
-constexpr int kMinimize = 2;
-constexpr int kQuit = 1007;
-constexpr int kCheckPeriod = 1005;
-constexpr int kCheckPeriodUnit = 1006;
-constexpr int kAccelerateFirst = 1004;
-constexpr int kNetworkBox = 1025;
-constexpr int kSessionClock = 1022;
-constexpr UINT kAutoResumeDownloads = 32785;
-constexpr UINT kAutoRunClient = 32790;
-constexpr UINT kRunAtStartup = 32781;
-constexpr const char kRunning[] = "Status: accelerating\nPress to stop acceleration";
 
 // The session clock's label in seconds, -1 when it does not read as a clock.
 long SessionSeconds(HWND window);

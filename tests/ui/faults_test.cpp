@@ -12,15 +12,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kQuit = 1007;
-constexpr UINT kMinimize = IDCANCEL;
-constexpr int kAccelerateFirst = 1004;
-constexpr int kCheckPeriod = 1005;
-constexpr int kCheckPeriodUnit = 1006;
-constexpr int kNetworkBox = 1025;
-constexpr UINT kAutoResumeDownloads = 32785;
-constexpr UINT kAutoRunClient = 32790;
-
 // A registry value as stored: its type and its bytes.
 struct RawValue {
     DWORD type = REG_NONE;

@@ -13,8 +13,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kQuit = 1007;
-
 // Posts Quit and waits for the process to end; the message box it showed on
 // the way out instead, if any (then the process still runs).
 HWND QuitAndWait(Program& program, HWND window)

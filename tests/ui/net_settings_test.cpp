@@ -10,12 +10,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kCheckPeriod = 1005;
-constexpr int kCheckPeriodUnit = 1006;
-constexpr int kAccelerateFirst = 1004;
-constexpr UINT kAutoResumeDownloads = 32785;
-constexpr UINT kAutoRunClient = 32790;
-
 // The check marks of the tray popup's flag items, read while it is open.
 struct Checks {
     bool autoResume = false;
@@ -138,7 +132,7 @@ TEST_F(NetSettingsTest, QuitLosesChangesNotSaved)
     SetControlText(window, kAccelerateFirst, "9");
     ::SendDlgItemMessageA(window, kCheckPeriodUnit, CB_SETCURSEL, 1, 0);
     SendTimer(window, kStatsTimer);
-    PostButtonPress(window, 1007);
+    PostButtonPress(window, kQuit);
     ASSERT_TRUE(program->WaitForExit(10000));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kProductKey));
 }

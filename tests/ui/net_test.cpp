@@ -13,11 +13,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kNetworkBox = 1025;
-constexpr int kBytesSent = 1012;
-constexpr int kBytesReceived = 1011;
-constexpr int kDuration = 1009;
-
 // An interface as Linux lists it under /sys/class/net.
 struct LinuxInterface {
     std::string name;
@@ -85,13 +80,6 @@ void ExpectCountersOf(HWND window, const std::string& name)
     ExpectBetween(receivedBefore, ShownCounter(ControlText(window, kBytesReceived)), receivedAfter);
 }
 
-void SelectInterface(HWND window, int position)
-{
-    HWND box = ::GetDlgItem(window, kNetworkBox);
-    ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(kNetworkBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-}
-
 using NetTest = CorvaneTest;
 
 TEST_F(NetTest, InterfaceBoxListsWineInterfacesAndSelectsTheFirst)
@@ -153,10 +141,10 @@ TEST_F(NetTest, ReselectingWritesNothingAndAnotherChoiceIsStored)
     HWND window = program->WaitForMainWindow();
     ASSERT_NE(window, nullptr);
 
-    SelectInterface(window, 0);
+    SelectComboItem(window, kNetworkBox, 0);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kProductKey));
 
-    SelectInterface(window, 1);
+    SelectComboItem(window, kNetworkBox, 1);
     EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "Network"), 1u);
     ExpectCountersOf(window, interfaces[1].name);
 }

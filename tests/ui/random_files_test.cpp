@@ -16,8 +16,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kQuit = 1007;
-
 // Seeded random bytes, the same every run.
 std::string RandomBytes(std::mt19937& random, size_t count)
 {

@@ -23,7 +23,6 @@ namespace {
 using namespace driver;
 
 constexpr const char* kTaskbarClass = "Shell_TrayWnd";
-constexpr int kQuit = 1007;
 
 std::string ProcessName(DWORD processId)
 {

@@ -24,13 +24,6 @@ namespace {
 
 using namespace driver;
 
-constexpr int kAccelerate = 1001;
-constexpr int kDuration = 1009;
-constexpr int kBytesReceived = 1011;
-constexpr int kStatus = 1015;
-constexpr int kSessionClock = 1022;
-constexpr int kNetworkBox = 1025;
-constexpr const char kRunning[] = "Status: accelerating\nPress to stop acceleration";
 constexpr int kToggles = 10000;
 constexpr int kStatisticsTicks = 1800;
 
@@ -263,11 +256,8 @@ TEST_F(SoakTest, StatisticsTicksWithDatagramsFlowingLeaveNothingBehind)
             loopback = static_cast<int>(i);
     }
     ASSERT_GE(loopback, 0) << "no loopback interface listed";
-    if (ComboSelection(window, kNetworkBox) != loopback) {
-        HWND box = ::GetDlgItem(window, kNetworkBox);
-        ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(loopback), 0);
-        ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(kNetworkBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-    }
+    if (ComboSelection(window, kNetworkBox) != loopback)
+        SelectComboItem(window, kNetworkBox, loopback);
     DatagramFlow flow(SessionBindAddress());
     ASSERT_TRUE(flow.Ready());
 

@@ -15,11 +15,6 @@ namespace {
 using namespace driver;
 using namespace commands;
 
-constexpr int kDuration = 1009;
-constexpr int kBytesSent = 1012;
-constexpr int kBytesReceived = 1011;
-constexpr int kType = 1016;
-constexpr int kStatus = 1015;
 // The five transparent value labels and the plain session clock label.
 constexpr int kValueLabels[] = { kDuration, kBytesSent, kBytesReceived, kType, kStatus, kSessionClock };
 
@@ -73,13 +68,6 @@ size_t CountColour(const ScreenImage& image, COLORREF colour)
     return static_cast<size_t>(std::count(image.pixels.begin(), image.pixels.end(), colour));
 }
 
-void SelectInterface(HWND window, int position)
-{
-    HWND box = ::GetDlgItem(window, kNetworkBox);
-    ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(kNetworkBox, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-}
-
 // Runs both clocks many ticks while the interface changes, so the counters
 // grow and shrink, and ends on the interface with the shortest counter text
 // right after the one with the longest.
@@ -93,7 +81,7 @@ void RunTheClocks(HWND window)
     size_t shortestLength = SIZE_MAX;
     for (int stats = 0; stats < 45; ++stats) {
         const int position = stats % interfaces;
-        SelectInterface(window, position);
+        SelectComboItem(window, kNetworkBox, position);
         SendTimer(window, kStatsTimer);
         const size_t length = ControlText(window, kBytesReceived).size() + ControlText(window, kBytesSent).size();
         if (length > longestLength) {
@@ -108,7 +96,7 @@ void RunTheClocks(HWND window)
             SendTimer(window, kSessionTimer);
     }
     for (int position : { longest, shortest }) {
-        SelectInterface(window, position);
+        SelectComboItem(window, kNetworkBox, position);
         SendTimer(window, kStatsTimer);
     }
 }

@@ -188,4 +188,11 @@ int ComboSelection(HWND dialog, int id)
     return static_cast<int>(::SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
 }
 
+void SelectComboItem(HWND dialog, int id, int position)
+{
+    HWND box = ::GetDlgItem(dialog, id);
+    ::SendMessageA(box, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
 } // namespace driver

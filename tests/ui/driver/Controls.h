@@ -64,5 +64,8 @@ bool PlacePointer(int x, int y, DWORD timeoutMs = 2000);
 // The items of a combo box, and its selection (CB_ERR, -1, for none).
 std::vector<std::string> ComboItems(HWND dialog, int id);
 int ComboSelection(HWND dialog, int id);
+// Selects a combo box's item as a pick from its list does: the selection set,
+// then CBN_SELCHANGE sent to the dialog.
+void SelectComboItem(HWND dialog, int id, int position);
 
 } // namespace driver

@@ -1,6 +1,7 @@
 #pragma once
 #include "tests/ui/driver/Controls.h"
 #include "tests/ui/driver/Files.h"
+#include "tests/ui/driver/MainWindowIds.h"
 #include "tests/ui/driver/Menus.h"
 #include "tests/ui/driver/MessageBoxes.h"
 #include "tests/ui/driver/Paths.h"
