@@ -11,6 +11,7 @@
 #include "accel/SessionCaption.h"
 #include "accel/SessionClock.h"
 #include "net/LocalAddresses.h"
+#include "res/resource.h"
 
 void CMorvishDlg::OnAccelerate()
 {
@@ -32,9 +33,10 @@ void CMorvishDlg::TickSessionClock()
 {
     AdvanceClock(m_nAccHours, m_nAccMinutes, m_nAccSeconds);
     m_strDurationAcc = FormatClock(m_nAccHours, m_nAccMinutes, m_nAccSeconds);
-    // No read-back first: what was typed into the edit boxes since the last
-    // statistics refresh is replaced by the text they held then.
-    UpdateData(false);
+    // Only the clock's own label: a full exchange here would put back into the
+    // edit boxes what they held at the last statistics refresh, and undo what
+    // the user typed since.
+    SetDlgItemText(IDC_DURATION_ACC, m_strDurationAcc.c_str());
 }
 
 void CMorvishDlg::StartFirstSession()

@@ -1,6 +1,8 @@
-// Black-box walkthrough of the main window's buttons under the real pointer:
-// a double click on the acceleration toggle and the buttons' tooltips, with
-// the pointer moved and clicked on the X server the real Corvane.exe runs on.
+// Black-box walkthrough of the main window under the real pointer and
+// keyboard: a double click on the acceleration toggle, typing into the edit
+// boxes while the clocks tick, and the buttons' tooltips, with the pointer
+// moved and clicked and the keys pressed on the X server the real
+// Corvane.exe runs on.
 #include "tests/ui/commands_steps.h"
 #include "tests/ui/driver/ProgramTimers.h"
 #include "tests/ui/driver/XServer.h"
@@ -63,6 +65,53 @@ TEST_F(PointerTest, DoubleClickOnTheToggleStopsAndStartsTheSession)
     const POINT point = CentreOf(toggle);
     ASSERT_TRUE(ClickAt(point.x, point.y, 2));
     expectStoppedAndStarted();
+}
+
+TEST_F(PointerTest, TypingWhileBothClocksRunKeepsEveryKey)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    // Both clocks tick on their own timers, as for any user. The session is
+    // stopped and started again half a second after a statistics tick, as a
+    // click of the user's leaves it, so its ticks fall between those of the
+    // window clock. Twelve keys a quarter of a second apart span three ticks
+    // of each; leading zeros keep the stored number small.
+    PostButtonPress(window, kAccelerate);
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(window, kAccelerate) == kStopped; }, 5000));
+    const std::string duration = ControlText(window, kDuration);
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(window, kDuration) != duration; }, 5000, 5));
+    ::Sleep(500);
+    PostButtonPress(window, kAccelerate);
+    ASSERT_TRUE(WaitUntil([&] { return ControlText(window, kAccelerate) == kRunning; }, 5000));
+
+    const struct {
+        int id;
+        const char* typed;
+        const char* value;
+        DWORD stored;
+    } boxes[] = { { kCheckPeriod, "000000000042", "CheckPeriodNum", 42 },
+                  { kAccelerateFirst, "000000000077", "AccelerateN", 77 } };
+    for (const auto& box : boxes) {
+        SCOPED_TRACE(box.value);
+        HWND edit = ::GetDlgItem(window, box.id);
+        const POINT point = CentreOf(edit);
+        ASSERT_TRUE(ClickAt(point.x, point.y));
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == edit; }, 5000));
+        ASSERT_TRUE(PressKeys("End BackSpace BackSpace BackSpace"));
+        ASSERT_TRUE(TypeOnKeyboard(box.typed, 250));
+        // Two more ticks of the session clock after the last key.
+        const long seconds = SessionSeconds(window);
+        ASSERT_TRUE(WaitUntil([&] { return SessionSeconds(window) >= seconds + 2; }, 5000));
+        EXPECT_EQ(ControlText(window, box.id), box.typed);
+    }
+
+    PostButtonPress(window, kMinimize);
+    ASSERT_TRUE(WaitHidden(*program, window));
+    for (const auto& box : boxes)
+        EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, box.value), box.stored) << box.value;
 }
 
 TEST_F(PointerTest, HoveringAButtonShowsItsTooltip)

@@ -26,4 +26,14 @@ bool ClickAt(int x, int y, int clicks)
                         + std::to_string(clicks) + " --delay 100 1");
 }
 
+bool TypeOnKeyboard(const std::string& text, int delayMs)
+{
+    return RunOnXServer("xdotool type --delay " + std::to_string(delayMs) + " -- " + text);
+}
+
+bool PressKeys(const std::string& keys)
+{
+    return RunOnXServer("xdotool key --delay 50 " + keys);
+}
+
 } // namespace driver

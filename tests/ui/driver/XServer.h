@@ -19,5 +19,10 @@ bool MovePointer(int x, int y);
 // Moves the pointer to x, y and clicks the left button `clicks` times in a
 // row, 100 ms apart: two make a double click.
 bool ClickAt(int x, int y, int clicks = 1);
+// Presses keys on the keyboard, one every delayMs, into whatever window has
+// the input focus: `text` is typed as it stands (letters, digits, '-'),
+// `keys` are X key names separated by blanks ("End BackSpace").
+bool TypeOnKeyboard(const std::string& text, int delayMs);
+bool PressKeys(const std::string& keys);
 
 } // namespace driver
