@@ -18,8 +18,9 @@ void CMorvishDlg::LoadInterfaces()
         EndDialog(1);
     } else if (m_pIfTable.Load()) {
         for (DWORD row = 0; row < m_pIfTable.RowCount(); ++row) {
-            m_strInterfaceInfo = InterfaceLabel(*m_pIfTable.Row(static_cast<int>(row)));
-            if (IsListedInterface(m_strInterfaceInfo) && m_aIfIndex.Add(static_cast<int>(row)))
+            const MIB_IFROW& interfaceRow = *m_pIfTable.Row(static_cast<int>(row));
+            m_strInterfaceInfo = InterfaceLabel(interfaceRow);
+            if (IsListedInterface(m_strInterfaceInfo) && m_aIfIndex.Add(interfaceRow.dwIndex))
                 m_cboNetwork.AddString(m_strInterfaceInfo.c_str());
         }
     }

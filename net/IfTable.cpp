@@ -2,12 +2,18 @@
 #include "net/InterfaceLabel.h"
 #include "net/StatisticsText.h"
 #include <cstddef>
+#include <cstring>
+#include <new>
 #include <utility>
 
 PFN_GETIFTABLE g_pfnGetIfTable = nullptr;
 PFN_GETNUMBEROFINTERFACES g_pfnGetNumberOfInterfaces = nullptr;
 
 namespace {
+
+// Reads of one refresh that find the table grown again before giving up
+// until the next: each adapter that appears in between costs one.
+constexpr int kReadAttempts = 4;
 
 template <typename Function>
 Function LookUp(const char* library, const char* name)
@@ -31,12 +37,8 @@ bool ResolveIpHelperEntries(const char* library)
 bool CIfTable::Load()
 {
     ULONG size = 0;
-    if (g_pfnGetIfTable(nullptr, &size, TRUE) != ERROR_INSUFFICIENT_BUFFER)
+    if (g_pfnGetIfTable(nullptr, &size, TRUE) != ERROR_INSUFFICIENT_BUFFER || !Grow(size))
         return false;
-    // Zero-filled: should the first read fail, the table has no rows.
-    m_pRows = std::make_unique<unsigned char[]>(size);
-    m_pSpare = std::make_unique<unsigned char[]>(size);
-    m_dwCapacity = size;
     Refresh();
     return true;
 }
@@ -45,9 +47,31 @@ void CIfTable::Refresh()
 {
     if (m_pRows == nullptr)
         return;
-    ULONG size = m_dwCapacity;
-    if (g_pfnGetIfTable(reinterpret_cast<PMIB_IFTABLE>(m_pSpare.get()), &size, TRUE) == NO_ERROR)
-        std::swap(m_pRows, m_pSpare);
+    for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
+        ULONG size = m_dwCapacity;
+        const DWORD result = g_pfnGetIfTable(reinterpret_cast<PMIB_IFTABLE>(m_pSpare.get()), &size, TRUE);
+        if (result == NO_ERROR) {
+            std::swap(m_pRows, m_pSpare);
+            return;
+        }
+        if (result != ERROR_INSUFFICIENT_BUFFER || size <= m_dwCapacity || !Grow(size))
+            return;
+    }
+}
+
+bool CIfTable::Grow(ULONG size)
+{
+    // Zero-filled: until a read succeeds, the new part holds no rows.
+    std::unique_ptr<unsigned char[]> rows(new (std::nothrow) unsigned char[size]());
+    std::unique_ptr<unsigned char[]> spare(new (std::nothrow) unsigned char[size]());
+    if (rows == nullptr || spare == nullptr)
+        return false;
+    if (m_pRows != nullptr)
+        std::memcpy(rows.get(), m_pRows.get(), m_dwCapacity);
+    m_pRows = std::move(rows);
+    m_pSpare = std::move(spare);
+    m_dwCapacity = size;
+    return true;
 }
 
 DWORD CIfTable::RowCount() const
@@ -67,6 +91,15 @@ const MIB_IFROW* CIfTable::Row(int row) const
     return &Table()->table[row];
 }
 
+const MIB_IFROW* CIfTable::FindInterface(DWORD interfaceIndex) const
+{
+    for (DWORD row = 0; row < RowCount(); ++row) {
+        if (Table()->table[row].dwIndex == interfaceIndex)
+            return &Table()->table[row];
+    }
+    return nullptr;
+}
+
 std::string InterfaceLabel(const MIB_IFROW& row)
 {
     return InterfaceLabel(reinterpret_cast<const char*>(row.bDescr), sizeof row.bDescr, row.dwSpeed);
@@ -74,7 +107,8 @@ std::string InterfaceLabel(const MIB_IFROW& row)
 
 ByteCounterTexts CountersAt(const CIfTable& table, const CInterfacePositions& positions, int position)
 {
-    const MIB_IFROW* row = table.Row(positions.RowAt(position));
+    const std::optional<std::uint32_t> index = positions.IndexAt(position);
+    const MIB_IFROW* row = index ? table.FindInterface(*index) : nullptr;
     if (row == nullptr)
         return {};
     return {ByteCounterText(row->dwOutOctets), ByteCounterText(row->dwInOctets)};

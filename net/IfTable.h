@@ -20,13 +20,14 @@ constexpr const char* kIpHelperLibrary = "Iphlpapi.dll";
 bool ResolveIpHelperEntries(const char* library = kIpHelperLibrary);
 
 // The interface table, read through g_pfnGetIfTable in ascending order of
-// interface index into a buffer whose size is fixed by the first read.
+// interface index.
 //
 // Every read passes the buffer's own capacity: the platform rewrites the
-// size argument with the size it would need, and a grown table must never be
-// written past the buffer. A read that fails, a grown table included, leaves
-// the rows of the last good read in place: reads land in a second buffer of
-// the same size, which takes over only on success.
+// size argument with the size it would need. A table that has grown since
+// (an adapter that appeared: a VPN, a virtual switch) gets a larger buffer
+// of the size asked and is read again, a few times at most. A read that
+// fails leaves the rows of the last good read in place: reads land in a
+// second buffer of the same size, which takes over only on success.
 class CIfTable {
 public:
     // Asks for the size, allocates it and reads the table. False, with no
@@ -39,9 +40,15 @@ public:
     DWORD RowCount() const;
     // Null for a row outside the table (a negative one included).
     const MIB_IFROW* Row(int row) const;
+    // The row of the interface with that index; null when the last good
+    // read had none.
+    const MIB_IFROW* FindInterface(DWORD interfaceIndex) const;
 
 private:
     const MIB_IFTABLE* Table() const { return reinterpret_cast<const MIB_IFTABLE*>(m_pRows.get()); }
+    // Both buffers at the new size, the last good rows kept; false, with
+    // nothing changed, when the memory is not there.
+    bool Grow(ULONG size);
 
     std::unique_ptr<unsigned char[]> m_pRows;
     std::unique_ptr<unsigned char[]> m_pSpare;
@@ -53,7 +60,7 @@ std::string InterfaceLabel(const MIB_IFROW& row);
 
 // Bytes Sent and Bytes Received of the interface at a position of the
 // interface box; both empty when the position names no listed interface or
-// no row of the table.
+// that interface is not in the table (gone, for now).
 struct ByteCounterTexts {
     std::string sent;
     std::string received;

@@ -1,16 +1,16 @@
 #include "net/InterfacePositions.h"
 
-bool CInterfacePositions::Add(int row)
+bool CInterfacePositions::Add(std::uint32_t interfaceIndex)
 {
     if (m_nCount == kMaxInterfacePositions)
         return false;
-    m_aRows[m_nCount++] = row;
+    m_aIndexes[m_nCount++] = interfaceIndex;
     return true;
 }
 
-int CInterfacePositions::RowAt(int position) const
+std::optional<std::uint32_t> CInterfacePositions::IndexAt(int position) const
 {
     if (position < 0 || position >= m_nCount)
-        return -1;
-    return m_aRows[position];
+        return std::nullopt;
+    return m_aIndexes[position];
 }

@@ -1,21 +1,25 @@
 #pragma once
+#include <cstdint>
+#include <optional>
 
-// How many entries the interface box can map to table rows; interfaces that
+// How many entries the interface box can map to interfaces; interfaces that
 // pass the filters beyond these are not listed.
 constexpr int kMaxInterfacePositions = 256;
 
-// Which row of the interface table each position of the interface box stands
-// for. Filled once while the box is filled, in the same order.
+// Which interface each position of the interface box stands for, by the
+// platform's interface index: rows of the table move when an adapter comes
+// or goes, an interface keeps its index. Filled once while the box is
+// filled, in the same order.
 class CInterfacePositions {
 public:
-    // Gives the next position to row; false when every position is taken.
-    bool Add(int row);
+    // Gives the next position to the interface; false when every position is taken.
+    bool Add(std::uint32_t interfaceIndex);
     int Count() const { return m_nCount; }
-    // -1 when position names no listed interface (negative, past the list,
+    // None when position names no listed interface (negative, past the list,
     // or the list is empty).
-    int RowAt(int position) const;
+    std::optional<std::uint32_t> IndexAt(int position) const;
 
 private:
-    int m_aRows[kMaxInterfacePositions] = {};
+    std::uint32_t m_aIndexes[kMaxInterfacePositions] = {};
     int m_nCount = 0;
 };

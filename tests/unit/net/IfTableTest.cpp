@@ -11,9 +11,10 @@ std::vector<MIB_IFROW> s_rows;
 std::vector<ULONG> s_offered;
 std::vector<BOOL> s_orders;
 
-MIB_IFROW Row(const char* description, DWORD inOctets, DWORD outOctets)
+MIB_IFROW Row(DWORD index, const char* description, DWORD inOctets, DWORD outOctets)
 {
     MIB_IFROW row{};
+    row.dwIndex = index;
     std::strncpy(reinterpret_cast<char*>(row.bDescr), description, sizeof row.bDescr - 1);
     row.dwDescrLen = static_cast<DWORD>(std::strlen(description));
     row.dwInOctets = inOctets;
@@ -59,26 +60,36 @@ DWORD WINAPI OvercountingGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
 DWORD WINAPI GrowingGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
 {
     const DWORD result = FakeGetIfTable(table, size, order);
-    s_rows.push_back(Row("late", 0, 0));
+    s_rows.push_back(Row(100 + static_cast<DWORD>(s_rows.size()), "late", 0, 0));
     return result;
+}
+
+// Answers that the buffer is too small, and asks for no more than it is.
+DWORD WINAPI NeverEnoughGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
+{
+    if (table == nullptr)
+        return FakeGetIfTable(table, size, order);
+    s_offered.push_back(*size);
+    return ERROR_INSUFFICIENT_BUFFER;
 }
 
 class IfTableTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        s_rows = {Row("lo", 10, 20), Row("eth0", 3000000000u, 4000000000u)};
+        s_rows = {Row(1, "lo", 10, 20), Row(2, "eth0", 3000000000u, 4000000000u)};
         s_offered.clear();
         s_orders.clear();
         g_pfnGetIfTable = FakeGetIfTable;
     }
     void TearDown() override { g_pfnGetIfTable = nullptr; }
 
+    // The interface box as the window fills it from the table's rows.
     static CInterfacePositions AllRows(const CIfTable& table)
     {
         CInterfacePositions positions;
         for (DWORD row = 0; row < table.RowCount(); ++row)
-            positions.Add(static_cast<int>(row));
+            positions.Add(table.Row(static_cast<int>(row))->dwIndex);
         return positions;
     }
 };
@@ -104,7 +115,7 @@ TEST_F(IfTableTest, CountersOfAPositionAndOfNone)
     CIfTable table;
     ASSERT_TRUE(table.Load());
     CInterfacePositions positions;
-    positions.Add(1);
+    positions.Add(2);
 
     const ByteCounterTexts eth0 = CountersAt(table, positions, 0);
     EXPECT_EQ(eth0.sent, " 4000000000 ");
@@ -129,38 +140,54 @@ TEST_F(IfTableTest, RefreshShowsNewCountersAndTheWrap)
     EXPECT_EQ(CountersAt(table, positions, 1).received, " 1500 ");
 }
 
-TEST_F(IfTableTest, AGrownTableNeverOverrunsAndKeepsTheLastRows)
+TEST_F(IfTableTest, TheChosenInterfaceIsFollowedAsTheTableGrowsShrinksAndMoves)
 {
     CIfTable table;
     ASSERT_TRUE(table.Load());
     const ULONG capacity = s_offered.back();
     const CInterfacePositions positions = AllRows(table);
 
-    // A new virtual adapter appears: every later read is still offered the
-    // buffer's own size, not the larger size the platform answered.
-    s_rows.push_back(Row("vpn0", 1, 2));
-    s_rows[0].dwInOctets = 11;
-    table.Refresh();
+    // A VPN connects: the table no longer fits. The read that finds it so is
+    // offered the buffer's own size, the next the size the platform asked.
+    s_rows.push_back(Row(7, "vpn0", 1, 2));
+    s_rows[1].dwInOctets = 11;
     table.Refresh();
     ASSERT_EQ(s_offered.size(), 4u);
     EXPECT_EQ(s_offered[2], capacity);
-    EXPECT_EQ(s_offered[3], capacity);
-    ASSERT_EQ(table.RowCount(), 2u);
-    EXPECT_EQ(CountersAt(table, positions, 0).received, " 10 ");
+    EXPECT_EQ(s_offered[3], Needed());
+    EXPECT_EQ(table.RowCount(), 3u);
+    EXPECT_EQ(CountersAt(table, positions, 1).received, " 11 ");
 
-    // Once it is gone again the reads succeed and show the new counters.
-    s_rows.pop_back();
+    // The loopback adapter goes: eth0 moves up a row and is still shown at
+    // its position; the gone interface's position shows nothing.
+    s_rows.erase(s_rows.begin());
+    s_rows[0].dwInOctets = 12;
     table.Refresh();
-    EXPECT_EQ(CountersAt(table, positions, 0).received, " 11 ");
+    EXPECT_EQ(CountersAt(table, positions, 1).received, " 12 ");
+    EXPECT_EQ(CountersAt(table, positions, 0).received, "");
+
+    // It comes back, and so do its counters.
+    s_rows.insert(s_rows.begin(), Row(1, "lo", 30, 40));
+    table.Refresh();
+    EXPECT_EQ(CountersAt(table, positions, 0).sent, " 40 ");
+    EXPECT_EQ(CountersAt(table, positions, 1).received, " 12 ");
 }
 
-TEST_F(IfTableTest, TableGrowingBeforeTheFirstReadHasNoRows)
+TEST_F(IfTableTest, ATableThatKeepsGrowingIsReadAFewTimesAndThenLater)
 {
     g_pfnGetIfTable = GrowingGetIfTable;
     CIfTable table;
     EXPECT_TRUE(table.Load());
     EXPECT_EQ(table.RowCount(), 0u);
     EXPECT_EQ(CountersAt(table, AllRows(table), 0).sent, "");
+    const size_t reads = s_offered.size();
+    EXPECT_EQ(reads, 5u) << "the size query and four reads";
+
+    // Once it settles the next tick reads it whole.
+    g_pfnGetIfTable = FakeGetIfTable;
+    table.Refresh();
+    EXPECT_EQ(table.RowCount(), s_rows.size());
+    EXPECT_EQ(CountersAt(table, AllRows(table), 1).received, " 3000000000 ");
 }
 
 TEST_F(IfTableTest, NoSizeAnswerGivesAnEmptyTable)
@@ -173,13 +200,21 @@ TEST_F(IfTableTest, NoSizeAnswerGivesAnEmptyTable)
     EXPECT_EQ(table.Row(0), nullptr);
 }
 
-TEST_F(IfTableTest, ARowCountBeyondTheBufferIsCut)
+TEST_F(IfTableTest, AFaultyPlatformIsNotFollowedPastTheBuffer)
 {
+    // A row count larger than the rows it wrote is cut to the buffer.
     g_pfnGetIfTable = OvercountingGetIfTable;
     CIfTable table;
     ASSERT_TRUE(table.Load());
     EXPECT_EQ(table.RowCount(), 2u);
     EXPECT_EQ(table.Row(2), nullptr);
+
+    // "Too small" for the size it asked for itself: one read, the rows kept.
+    g_pfnGetIfTable = NeverEnoughGetIfTable;
+    s_offered.clear();
+    table.Refresh();
+    EXPECT_EQ(s_offered.size(), 1u);
+    EXPECT_EQ(table.RowCount(), 2u);
 }
 
 TEST(IpHelperEntries, ResolvedFromTheSystemLibraryOnly)

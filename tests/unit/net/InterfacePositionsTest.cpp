@@ -1,26 +1,26 @@
 #include "net/InterfacePositions.h"
 #include <gtest/gtest.h>
 
-TEST(InterfacePositions, PositionsNameTheRowsTheyWereGiven)
+TEST(InterfacePositions, PositionsNameTheInterfacesTheyWereGiven)
 {
     CInterfacePositions positions;
-    EXPECT_EQ(positions.RowAt(0), -1);
+    EXPECT_EQ(positions.IndexAt(0), std::nullopt);
     ASSERT_TRUE(positions.Add(1));
-    ASSERT_TRUE(positions.Add(4));
+    ASSERT_TRUE(positions.Add(0xFFFFFFFFu));
     EXPECT_EQ(positions.Count(), 2);
-    EXPECT_EQ(positions.RowAt(0), 1);
-    EXPECT_EQ(positions.RowAt(1), 4);
-    EXPECT_EQ(positions.RowAt(2), -1);
-    EXPECT_EQ(positions.RowAt(-1), -1);
+    EXPECT_EQ(positions.IndexAt(0), 1u);
+    EXPECT_EQ(positions.IndexAt(1), 0xFFFFFFFFu);
+    EXPECT_EQ(positions.IndexAt(2), std::nullopt);
+    EXPECT_EQ(positions.IndexAt(-1), std::nullopt);
 }
 
 TEST(InterfacePositions, TheFirst256AreKept)
 {
     CInterfacePositions positions;
-    for (int row = 0; row < 256; ++row)
-        ASSERT_TRUE(positions.Add(row + 10));
+    for (std::uint32_t index = 0; index < 256; ++index)
+        ASSERT_TRUE(positions.Add(index + 10));
     EXPECT_FALSE(positions.Add(999));
     EXPECT_EQ(positions.Count(), 256);
-    EXPECT_EQ(positions.RowAt(255), 265);
-    EXPECT_EQ(positions.RowAt(256), -1);
+    EXPECT_EQ(positions.IndexAt(255), 265u);
+    EXPECT_EQ(positions.IndexAt(256), std::nullopt);
 }

@@ -38,9 +38,10 @@ int s_nReads = 0;
 int s_nGoodReads = 0;
 int s_nQueries = 0;
 
-void Describe(MIB_IFROW& row, const char* description)
+void Describe(MIB_IFROW& row, DWORD index, const char* description)
 {
     std::memset(&row, 0, sizeof row);
+    row.dwIndex = index;
     std::strncpy(reinterpret_cast<char*>(row.bDescr), description, sizeof row.bDescr - 1);
     row.dwDescrLen = static_cast<DWORD>(std::strlen(description));
     row.dwSpeed = 1000000000;
@@ -58,9 +59,9 @@ DWORD WINAPI CountingGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL)
         return ERROR_NOT_SUPPORTED;
     const std::uint32_t good = static_cast<std::uint32_t>(s_nGoodReads++);
     table->dwNumEntries = 3;
-    Describe(table->table[0], "Software Loopback Interface 1");
-    Describe(table->table[1], "eth0");
-    Describe(table->table[2], "eth1");
+    Describe(table->table[0], 1, "Software Loopback Interface 1");
+    Describe(table->table[1], 2, "eth0");
+    Describe(table->table[2], 3, "eth1");
     table->table[1].dwInOctets = kInStart + good * kInStep;
     table->table[1].dwOutOctets = kOutStart + good * kOutStep;
     table->table[2].dwInOctets = good;
@@ -113,8 +114,9 @@ TEST_F(StatisticsSoakTest, AHundredThousandTicksShowEveryReadAndKeepMemoryFlat)
     ASSERT_TRUE(table.Load());
     CInterfacePositions positions;
     for (DWORD row = 0; row < table.RowCount(); ++row) {
-        if (IsListedInterface(InterfaceLabel(*table.Row(static_cast<int>(row)))))
-            positions.Add(static_cast<int>(row));
+        const MIB_IFROW& interfaceRow = *table.Row(static_cast<int>(row));
+        if (IsListedInterface(InterfaceLabel(interfaceRow)))
+            positions.Add(interfaceRow.dwIndex);
     }
     ASSERT_EQ(positions.Count(), 2);
 
