@@ -49,11 +49,10 @@ BOOL CSystemTray::CreateTrayIcon(CWnd* owner, UINT message, LPCSTR tip, HICON ic
     if (!m_bTrayAvailable)
         return FALSE;
 
-    // Without this window only the shell-restart and work-area handling is
-    // lost, so its failure is not reported.
+    // Without this window only the shell-restart, work-area and retry
+    // handling is lost, so its failure is not reported.
     if (CreateEx(0, FrameworkWindowClass(), "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr))
         SetTimer(kShellWatchTimer, kShellWatchPeriodMs);
-    m_hShell = g_pfnFindWindowA(kTaskbarClass, nullptr);
 
     m_nid.cbSize = kTrayIconDataSize;
     m_nid.hWnd = owner != nullptr && owner->m_hWnd != nullptr ? owner->m_hWnd : m_hWnd;
@@ -70,8 +69,11 @@ BOOL CSystemTray::CreateTrayIcon(CWnd* owner, UINT message, LPCSTR tip, HICON ic
     if (hidden)
         return TRUE;
 
+    // A refused add leaves the icon meant to be shown: at a start from the
+    // Run key the shell may not have its tray yet, and the watch asks again
+    // every period until it takes the icon.
     const BOOL added = g_pfnShellNotifyIconA(NIM_ADD, &m_nid) ? TRUE : FALSE;
-    m_bIconRemoved = m_bIconHidden = m_bReAddPending = !added;
+    m_bIconRemoved = m_bReAddPending = !added;
     return added;
 }
 
@@ -93,24 +95,17 @@ void CSystemTray::ReAddTrayIcon()
     if (!m_bReAddPending || m_bIconHidden)
         return;
     m_nid.uFlags = kIconFlags;
-    const BOOL added = g_pfnShellNotifyIconA(NIM_ADD, &m_nid) ? TRUE : FALSE;
-    m_bIconHidden = !added;
-    m_bReAddPending = m_bIconHidden;
+    // The shell refuses to add an icon it holds already (a work-area change
+    // seldom takes it away; a taskbar that announces itself late may have
+    // had it from the watch): its accepting a modify says the icon is there.
+    if (g_pfnShellNotifyIconA(NIM_ADD, &m_nid) || g_pfnShellNotifyIconA(NIM_MODIFY, &m_nid)) {
+        m_bIconRemoved = FALSE;
+        m_bReAddPending = FALSE;
+    }
 }
 
 LRESULT CSystemTray::OnTaskbarCreated(WPARAM, LPARAM)
 {
-    const HWND shell = g_pfnFindWindowA(kTaskbarClass, nullptr);
-    const bool addedAhead = shell != nullptr && shell == m_hAddedUnannounced;
-    m_hAddedUnannounced = nullptr;
-    m_hShell = shell;
-    // The watch may have given this taskbar the icon before it announced
-    // itself: an add would then be refused and mark a shown icon hidden.
-    if (addedAhead) {
-        m_nid.uFlags = kIconFlags;
-        if (g_pfnShellNotifyIconA(NIM_MODIFY, &m_nid))
-            return 0;
-    }
     // A new shell knows none of the old icons.
     m_bReAddPending = TRUE;
     ReAddTrayIcon();
@@ -119,19 +114,19 @@ LRESULT CSystemTray::OnTaskbarCreated(WPARAM, LPARAM)
 
 void CSystemTray::OnTimer(UINT_PTR id)
 {
-    if (id != kShellWatchTimer)
+    if (id != kShellWatchTimer || m_bIconHidden)
         return;
-    const HWND shell = g_pfnFindWindowA(kTaskbarClass, nullptr);
-    if (shell == nullptr || shell == m_hShell || m_bIconHidden)
+    // With no taskbar there is no one to ask: the icon waits for one.
+    if (g_pfnFindWindowA(kTaskbarClass, nullptr) == nullptr)
         return;
-    // A taskbar that has not announced itself. Its add leaves the flags as
-    // they are whatever it answers: a taskbar not ready yet is asked again
-    // next period, and may still announce itself.
-    m_nid.uFlags = kIconFlags;
-    if (!g_pfnShellNotifyIconA(NIM_ADD, &m_nid))
-        return;
-    m_hShell = shell;
-    m_hAddedUnannounced = shell;
+    // Not every shell says when it has lost the icon (a taskbar started anew
+    // without announcing itself, as Wine's explorer does). A modify that
+    // changes nothing is accepted only for an icon the shell holds.
+    if (!m_bReAddPending) {
+        m_nid.uFlags = 0;
+        m_bReAddPending = g_pfnShellNotifyIconA(NIM_MODIFY, &m_nid) ? FALSE : TRUE;
+    }
+    ReAddTrayIcon();
 }
 
 void CSystemTray::OnSettingChange(UINT flags, LPCSTR)

@@ -12,7 +12,7 @@ static_assert(TRAY_NOTIFY_MSG == 32778, "the tray callback message is part of th
 // during static initialisation, before the application object runs.
 extern const UINT g_nTaskbarCreatedMsg;
 
-// The tray window's timer that looks for a new taskbar window, and its period.
+// The tray window's timer that keeps a shown icon in the shell, and its period.
 constexpr UINT_PTR kShellWatchTimer = 1;
 constexpr UINT kShellWatchPeriodMs = 1000;
 
@@ -25,10 +25,12 @@ constexpr DWORD kTrayIconDataSize = NOTIFYICONDATAA_V3_SIZE;
 // puts the icon back. Mouse actions on the icon become the tray popup (right
 // button up) or command 0 (left double click) for the application's main window.
 //
-// Not every shell announces a new taskbar: Wine's explorer broadcasts no
-// "TaskbarCreated". The tray window therefore also looks for the taskbar
-// window once a period, and gives a shown icon to a taskbar window other
-// than the one that took it.
+// An icon is hidden only when its owner asks (created hidden, or removed); an
+// add the shell refuses leaves it meant to be shown and owed to the shell.
+// Not every shell is there at the start, or says when it has lost the icon
+// (Wine's explorer broadcasts no "TaskbarCreated"), so once a period, while
+// there is a taskbar window, the tray window asks the shell whether it holds
+// a shown icon, and adds one that is owed.
 class CSystemTray : public CWnd {
 public:
     CSystemTray();
@@ -39,7 +41,8 @@ public:
     BOOL CreateTrayIcon(CWnd* owner, UINT message, LPCSTR tip, HICON icon, UINT id, BOOL hidden);
     // Deletes the icon; TRUE when it is gone (or never was there).
     BOOL RemoveTrayIcon();
-    // Adds the icon again when a re-add is pending and it is meant to be shown.
+    // Adds the icon again when a re-add is pending and it is meant to be shown;
+    // an icon the shell holds already counts as added.
     void ReAddTrayIcon();
 
     // One callback message: 1 when it was for this icon, 0 when it was for
@@ -71,10 +74,4 @@ private:
     BOOL m_bIconHidden = TRUE;
     BOOL m_bIconRemoved = TRUE;
     BOOL m_bReAddPending = FALSE;
-    // The taskbar window the watch compares with: the one there was at
-    // creation, or the last that announced itself or took the icon from the
-    // watch; and the one the watch gave the icon to before it announced
-    // itself (if it ever does).
-    HWND m_hShell = nullptr;
-    HWND m_hAddedUnannounced = nullptr;
 };

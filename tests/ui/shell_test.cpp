@@ -6,7 +6,9 @@
 // while the desktop it served lives: a second "explorer /desktop" finds the
 // desktop window taken and ends at once. The new taskbar is therefore one of
 // the test's own: a window of the shell's class that takes the icon records
-// the platform's Shell_NotifyIcon sends it and keeps what it was given.
+// the platform's Shell_NotifyIcon sends it, keeps what it was given, and
+// answers as a shell does: it refuses to add an icon it holds, and accepts a
+// modify or a delete only of one it holds.
 #include "tests/ui/driver/CorvaneTest.h"
 #include "tests/ui/driver/TrayIcons.h"
 #include <shellapi.h>
@@ -14,6 +16,7 @@
 #include <atomic>
 #include <cstring>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -91,6 +94,12 @@ public:
         return m_hWnd;
     }
 
+    bool Holds(HWND owner) const
+    {
+        std::lock_guard<std::mutex> lock(m_lock);
+        return m_held.count(static_cast<LONG>(reinterpret_cast<LONG_PTR>(owner))) != 0;
+    }
+
     std::vector<IconRecord> RecordsFor(HWND owner, DWORD command) const
     {
         std::lock_guard<std::mutex> lock(m_lock);
@@ -121,7 +130,18 @@ private:
             }
             std::lock_guard<std::mutex> lock(self->m_lock);
             self->m_records.push_back(record);
-            return TRUE;
+            if (record.id != kTrayIconId)
+                return FALSE;
+            switch (record.command) {
+            case NIM_ADD:
+                return self->m_held.insert(record.owner).second ? TRUE : FALSE;
+            case NIM_MODIFY:
+                return self->m_held.count(record.owner) != 0 ? TRUE : FALSE;
+            case NIM_DELETE:
+                return self->m_held.erase(record.owner) != 0 ? TRUE : FALSE;
+            default:
+                return FALSE;
+            }
         }
         if (message == WM_CLOSE) {
             ::DestroyWindow(window);
@@ -139,7 +159,8 @@ private:
         windowClass.hInstance = ::GetModuleHandleA(nullptr);
         windowClass.lpszClassName = kTaskbarClass;
         HWND window = nullptr;
-        if (::RegisterClassA(&windowClass))
+        // A second taskbar of the same test finds the class registered.
+        if (::RegisterClassA(&windowClass) || ::GetLastError() == ERROR_CLASS_ALREADY_EXISTS)
             window = ::CreateWindowExA(WS_EX_TOOLWINDOW, kTaskbarClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                        windowClass.hInstance, nullptr);
         if (window == nullptr) {
@@ -161,24 +182,17 @@ private:
     mutable std::mutex m_lock;
     HWND m_hWnd = nullptr;
     std::vector<IconRecord> m_records;
+    std::set<LONG> m_held; // owners of the icons it holds, all with the program's id
     std::atomic<bool> m_bFailed{ false };
     std::thread m_thread;
 };
 
-using ShellTest = CorvaneTest;
-
-TEST_F(ShellTest, IconComesBackToATaskbarStartedAfterWinesEndedWithoutAnnouncingItself)
+// Ends Wine's explorer, which provides the taskbar of the test's desktop:
+// that ends the taskbar, and leaves the desktop and the programs' windows.
+void EndWinesTaskbar()
 {
-    Program* program = Start();
-    ASSERT_NE(program, nullptr);
-    HWND window = program->WaitForMainWindow();
-    ASSERT_NE(window, nullptr);
     HWND wineTaskbar = ::FindWindowA(kTaskbarClass, nullptr);
     ASSERT_NE(wineTaskbar, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 5000));
-
-    // Wine's explorer provides the taskbar of the test's desktop: ending it
-    // ends the taskbar, and leaves the desktop and the program's windows.
     DWORD explorerId = 0;
     ::GetWindowThreadProcessId(wineTaskbar, &explorerId);
     ASSERT_EQ(ProcessName(explorerId), "explorer.exe");
@@ -188,30 +202,76 @@ TEST_F(ShellTest, IconComesBackToATaskbarStartedAfterWinesEndedWithoutAnnouncing
     EXPECT_EQ(::WaitForSingleObject(explorer, 10000), WAIT_OBJECT_0);
     ::CloseHandle(explorer);
     ASSERT_TRUE(WaitUntil([] { return ::FindWindowA(kTaskbarClass, nullptr) == nullptr; }, 5000));
+}
 
-    // Two periods of the program's watch with no taskbar at all.
+using ShellTest = CorvaneTest;
+
+// Both cases in one test: Wine starts no new explorer for a desktop whose
+// explorer was ended while it lives.
+TEST_F(ShellTest, TheIconGoesToTaskbarsThatComeLaterWithoutAnnouncingThemselves)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 5000));
+    ASSERT_NO_FATAL_FAILURE(EndWinesTaskbar());
+
+    {
+        SCOPED_TRACE("the taskbar restarted under the running program");
+        // Two periods of the program's watch with no taskbar at all.
+        ::Sleep(2500);
+        SendTimer(window, kStatsTimer);
+        EXPECT_TRUE(Responds(window));
+        EXPECT_TRUE(::IsWindowVisible(window));
+
+        StandInTaskbar taskbar;
+        ASSERT_NE(taskbar.Window(), nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return taskbar.Holds(window); }, 5000))
+            << "the icon did not come back to the new taskbar";
+        const IconRecord added = taskbar.RecordsFor(window, NIM_ADD).front();
+        EXPECT_EQ(added.flags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+        EXPECT_EQ(added.callback, kTrayNotifyMessage);
+        EXPECT_TRUE(added.CarriesTip("Corvane"));
+
+        // Taken once, it is not offered again; at the end it is taken away
+        // from the taskbar that holds it.
+        ::Sleep(2500);
+        EXPECT_EQ(taskbar.RecordsFor(window, NIM_ADD).size(), 1u);
+        PostButtonPress(window, kQuit);
+        ASSERT_TRUE(program->WaitForExit(10000));
+        EXPECT_EQ(program->ExitCode(), std::optional<DWORD>(0));
+        EXPECT_EQ(taskbar.RecordsFor(window, NIM_DELETE).size(), 1u);
+        EXPECT_FALSE(taskbar.Holds(window));
+    }
+
+    SCOPED_TRACE("started before the shell has a taskbar, as from the Run key at logon");
+    ASSERT_EQ(::FindWindowA(kTaskbarClass, nullptr), nullptr);
+    program = Start("-tray");
+    ASSERT_NE(program, nullptr);
+    window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    // Two periods of the watch with no taskbar.
     ::Sleep(2500);
-    SendTimer(window, kStatsTimer);
     EXPECT_TRUE(Responds(window));
-    EXPECT_TRUE(::IsWindowVisible(window));
 
     StandInTaskbar taskbar;
     ASSERT_NE(taskbar.Window(), nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return !taskbar.RecordsFor(window, NIM_ADD).empty(); }, 5000))
-        << "the icon did not come back to the new taskbar";
-    const IconRecord added = taskbar.RecordsFor(window, NIM_ADD).front();
-    EXPECT_EQ(added.flags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    ASSERT_TRUE(WaitUntil([&] { return taskbar.Holds(window); }, 5000)) << "the icon never came to the taskbar";
+    const IconRecord added = taskbar.RecordsFor(window, NIM_ADD).back();
     EXPECT_EQ(added.callback, kTrayNotifyMessage);
     EXPECT_TRUE(added.CarriesTip("Corvane"));
 
-    // Taken once, it is not offered again; at the end it is taken away from
-    // the taskbar that holds it.
-    ::Sleep(2500);
-    EXPECT_EQ(taskbar.RecordsFor(window, NIM_ADD).size(), 1u);
-    PostButtonPress(window, kQuit);
-    ASSERT_TRUE(program->WaitForExit(10000));
-    EXPECT_EQ(program->ExitCode(), std::optional<DWORD>(0));
-    EXPECT_EQ(taskbar.RecordsFor(window, NIM_DELETE).size(), 1u);
+    // A double click on it: the taskbar sends what the icon asked for, and
+    // the window comes to the front. (Hiding it first cannot be shown here:
+    // under Wine a window hidden into the tray after the desktop's explorer
+    // ended goes with its desktop.)
+    ::SetForegroundWindow(::GetDesktopWindow());
+    ::SendMessageA(reinterpret_cast<HWND>(static_cast<LONG_PTR>(added.owner)), added.callback, added.id,
+                   WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(::IsWindowVisible(window));
+    EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5000));
+    EXPECT_TRUE(program->IsRunning());
 }
 
 } // namespace

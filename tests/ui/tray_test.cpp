@@ -42,7 +42,32 @@ const ExpectedItem kSettingsPopup[] = {
 
 using TrayTest = CorvaneTest;
 
-TEST_F(TrayTest, TaskbarCreatedPutsALostIconBack)
+// Sends a message to every top-level window and returns once all have answered.
+void Broadcast(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR answer = 0;
+    ::SendMessageTimeoutA(HWND_BROADCAST, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer);
+}
+
+void TaskbarCreated()
+{
+    Broadcast(::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+}
+
+void WorkAreaChanged()
+{
+    Broadcast(WM_SETTINGCHANGE, SPI_SETWORKAREA, reinterpret_cast<LPARAM>(""));
+}
+
+// The work area set again as it is, with the platform telling every window.
+void WorkAreaSet()
+{
+    RECT area = {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    ::SystemParametersInfoA(SPI_SETWORKAREA, 0, &area, SPIF_SENDCHANGE);
+}
+
+TEST_F(TrayTest, TaskbarCreatedAndAWorkAreaChangePutALostIconBack)
 {
     Program* program = Start();
     ASSERT_NE(program, nullptr);
@@ -50,17 +75,48 @@ TEST_F(TrayTest, TaskbarCreatedPutsALostIconBack)
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 5000));
 
-    // A restarted shell has lost every icon, then tells all top-level windows.
-    // Sent, not posted: the shell is asked only once the program has answered,
-    // since an add of ours made first would make the program's own add fail.
+    // A restarted shell has lost every icon, then tells all top-level
+    // windows; a taskbar moved or resized may have lost it too.
+    const struct {
+        const char* name;
+        void (*tell)();
+    } broadcasts[] = { { "TaskbarCreated", &TaskbarCreated },
+                       { "work area", &WorkAreaChanged },
+                       { "work area set", &WorkAreaSet } };
+    for (const auto& broadcast : broadcasts) {
+        SCOPED_TRACE(broadcast.name);
+        NOTIFYICONDATAA icon = IconOf(window);
+        ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
+        ASSERT_FALSE(ShellShowsIcon(window, kTrayIconId));
+        broadcast.tell();
+        EXPECT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 3000));
+    }
+    // Posted to each of the program's windows, as a shell may do.
     NOTIFYICONDATAA icon = IconOf(window);
     ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
-    ASSERT_FALSE(ShellShowsIcon(window, kTrayIconId));
-    DWORD_PTR answer = 0;
-    ::SendMessageTimeoutA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000,
-                          &answer);
-    EXPECT_TRUE(ShellShowsIcon(window, kTrayIconId));
+    for (HWND top : program->TopLevelWindows())
+        ::PostMessageA(top, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+    EXPECT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 3000));
     EXPECT_TRUE(program->IsRunning());
+}
+
+TEST_F(TrayTest, AWorkAreaChangeLeavesAnIconTheShellHoldsShown)
+{
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ShellShowsIcon(window, kTrayIconId); }, 5000));
+
+    // The shell refuses the second add of an icon it holds.
+    WorkAreaChanged();
+    EXPECT_TRUE(ShellShowsIcon(window, kTrayIconId));
+    // The program still counts its icon as shown: a shell restart after it
+    // brings the icon back.
+    NOTIFYICONDATAA icon = IconOf(window);
+    ASSERT_TRUE(::Shell_NotifyIconA(NIM_DELETE, &icon));
+    TaskbarCreated();
+    EXPECT_TRUE(ShellShowsIcon(window, kTrayIconId));
 }
 
 TEST_F(TrayTest, RightButtonUpOpensTheSettingsPopupAtTheCursor)

@@ -9,13 +9,7 @@ bool ShellShowsIcon(HWND window, UINT id)
     icon.cbSize = NOTIFYICONDATAA_V3_SIZE;
     icon.hWnd = window;
     icon.uID = id;
-    icon.uFlags = NIF_ICON | NIF_TIP;
-    icon.hIcon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
-    if (!::Shell_NotifyIconA(NIM_ADD, &icon))
-        return true;
-    icon.uFlags = 0;
-    ::Shell_NotifyIconA(NIM_DELETE, &icon);
-    return false;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &icon) != FALSE;
 }
 
 } // namespace driver

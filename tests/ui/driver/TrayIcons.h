@@ -4,9 +4,9 @@
 // The icons of the notification area, as the shell itself answers for them.
 namespace driver {
 
-// Whether the shell holds the icon `id` of window. The shell refuses to add an
-// icon it already has, so an add of the driver's own is the question; when it
-// is accepted, the icon was not there and the driver's is taken away again.
+// Whether the shell holds the icon `id` of window. The shell accepts a modify
+// only of an icon it holds; one that changes nothing is the question, and
+// leaves the icon, and the program's own adds, as they were.
 // The window may be gone already: the shell answers for the handle it was given.
 bool ShellShowsIcon(HWND window, UINT id);
 

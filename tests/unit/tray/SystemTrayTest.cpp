@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <deque>
+#include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -50,6 +52,8 @@ HWND WINAPI FakeFindWindow(LPCSTR className, LPCSTR windowName)
     return s_taskbar;
 }
 
+enum class Start { Hidden, Shown, AddFailed, Deleted, ReAddFailed };
+
 class SystemTrayTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,6 +61,8 @@ protected:
         s_calls.clear();
         s_answers.clear();
         s_version = 0x0A000006;
+        // No taskbar: the tray window's own watch asks the fake shell nothing.
+        s_taskbar = nullptr;
         m_app.m_pMainWnd = &m_owner;
         ASSERT_NE(m_owner.m_hWnd, nullptr);
     }
@@ -66,8 +72,26 @@ protected:
         m_created = tray.CreateTrayIcon(&m_owner, TRAY_NOTIFY_MSG, tip, m_icon, id, hidden);
     }
 
+    // Creates the icon in one of its states, as the shell's answers would
+    // bring it there: a refused first add, a removal, a refused re-add.
+    void Reach(CSystemTray& tray, Start start)
+    {
+        if (start == Start::AddFailed)
+            s_answers = { FALSE };
+        Create(tray, start == Start::Hidden);
+        if (start == Start::Deleted)
+            tray.RemoveTrayIcon();
+        if (start == Start::ReAddFailed) {
+            s_answers = { FALSE, FALSE };
+            ::SendMessageA(tray.m_hWnd, g_nTaskbarCreatedMsg, 0, 0);
+        }
+        s_answers.clear();
+        s_calls.clear();
+    }
+
     ScopedSwap<decltype(g_pfnShellNotifyIconA)> m_notify{ g_pfnShellNotifyIconA, &FakeShellNotifyIcon };
     ScopedSwap<decltype(g_pfnGetVersion)> m_version{ g_pfnGetVersion, &FakeGetVersion };
+    ScopedSwap<decltype(g_pfnFindWindowA)> m_find{ g_pfnFindWindowA, &FakeFindWindow };
     CWinApp m_app;
     CTestWindow m_owner;
     HICON m_icon = ::LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
@@ -90,7 +114,9 @@ struct Flags {
 
 constexpr Flags kUnborn = { TRUE, TRUE, FALSE };
 constexpr Flags kShown = { FALSE, FALSE, FALSE };
-constexpr Flags kAddFailed = { TRUE, TRUE, TRUE };
+// Meant to be shown, refused by the shell: never hidden, owed to the shell.
+constexpr Flags kAddFailed = { FALSE, TRUE, TRUE };
+constexpr Flags kReAddFailed = { FALSE, FALSE, TRUE };
 
 TEST(TaskbarCreatedMessageTest, IsRegisteredBeforeAnythingRuns)
 {
@@ -169,15 +195,17 @@ TEST_F(SystemTrayTest, WindowsBelowVersion4HasNoTray)
     EXPECT_TRUE(HasFlags(tray, kUnborn));
 }
 
-TEST_F(SystemTrayTest, FailedAddIsNotRetried)
+TEST_F(SystemTrayTest, AFailedAddLeavesTheIconOwedNotHidden)
 {
     s_answers = { FALSE };
     CSystemTray tray;
     Create(tray);
     EXPECT_FALSE(m_created);
     EXPECT_TRUE(HasFlags(tray, kAddFailed));
+    // Never added: removing it asks the shell nothing, and nothing is owed.
     EXPECT_TRUE(tray.RemoveTrayIcon());
     EXPECT_EQ(s_calls.size(), 1u);
+    EXPECT_FALSE(tray.IsReAddPending());
 }
 
 TEST_F(SystemTrayTest, RemovalDeletesOnceAndKeepsTheFlagsWhenTheShellRefuses)
@@ -218,56 +246,49 @@ TEST_F(SystemTrayTest, DestructionDeletesTheIconAndTheWindow)
     EXPECT_FALSE(::IsWindow(window));
 }
 
-enum class Start { Hidden, Shown, AddFailed, Deleted, ReAddFailed };
-
 struct BroadcastCase {
     const char* name;
     Start start;
     bool workArea; // else "TaskbarCreated"
-    BOOL addAnswer;
-    size_t adds;
+    std::deque<BOOL> answers;
+    std::vector<DWORD> calls;
     Flags after;
 };
 
+const std::vector<DWORD> kAdd = { NIM_ADD };
+const std::vector<DWORD> kAddThenModify = { NIM_ADD, NIM_MODIFY };
+
 const BroadcastCase kBroadcastCases[] = {
-    { "shown, taskbar created", Start::Shown, false, TRUE, 1, kShown },
-    { "shown, taskbar created, add refused", Start::Shown, false, FALSE, 1, { TRUE, FALSE, TRUE } },
-    { "shown, work area", Start::Shown, true, TRUE, 1, kShown },
-    { "shown, work area, add refused", Start::Shown, true, FALSE, 1, { TRUE, FALSE, TRUE } },
-    { "hidden, taskbar created", Start::Hidden, false, TRUE, 0, { TRUE, TRUE, TRUE } },
-    { "hidden, work area", Start::Hidden, true, TRUE, 0, kUnborn },
-    { "add failed, taskbar created", Start::AddFailed, false, TRUE, 0, kAddFailed },
-    { "add failed, work area", Start::AddFailed, true, TRUE, 0, kUnborn },
-    { "deleted, taskbar created", Start::Deleted, false, TRUE, 0, { TRUE, TRUE, TRUE } },
-    { "deleted, work area", Start::Deleted, true, TRUE, 0, kUnborn },
-    { "re-add failed, taskbar created", Start::ReAddFailed, false, TRUE, 0, { TRUE, FALSE, TRUE } },
-    { "re-add failed, work area", Start::ReAddFailed, true, TRUE, 0, { TRUE, FALSE, FALSE } },
+    { "shown, taskbar created", Start::Shown, false, { TRUE }, kAdd, kShown },
+    { "shown, taskbar created, refused", Start::Shown, false, { FALSE, FALSE }, kAddThenModify, kReAddFailed },
+    { "shown, work area", Start::Shown, true, { TRUE }, kAdd, kShown },
+    { "shown, work area, the shell holds it", Start::Shown, true, { FALSE, TRUE }, kAddThenModify, kShown },
+    { "shown, work area, refused", Start::Shown, true, { FALSE, FALSE }, kAddThenModify, kReAddFailed },
+    { "hidden, taskbar created", Start::Hidden, false, {}, {}, { TRUE, TRUE, TRUE } },
+    { "hidden, work area", Start::Hidden, true, {}, {}, kUnborn },
+    { "add failed, taskbar created", Start::AddFailed, false, { TRUE }, kAdd, kShown },
+    { "add failed, work area", Start::AddFailed, true, { TRUE }, kAdd, kShown },
+    { "deleted, taskbar created", Start::Deleted, false, {}, {}, { TRUE, TRUE, TRUE } },
+    { "deleted, work area", Start::Deleted, true, {}, {}, kUnborn },
+    { "re-add failed, taskbar created", Start::ReAddFailed, false, { TRUE }, kAdd, kShown },
+    { "re-add failed, work area", Start::ReAddFailed, true, { TRUE }, kAdd, kShown },
 };
 
-TEST_F(SystemTrayTest, BroadcastsReAddOnlyAShownIcon)
+TEST_F(SystemTrayTest, BroadcastsReAddAnIconMeantToBeShown)
 {
     for (const BroadcastCase& c : kBroadcastCases) {
         SCOPED_TRACE(c.name);
         CSystemTray tray;
-        if (c.start == Start::AddFailed)
-            s_answers = { FALSE };
-        Create(tray, c.start == Start::Hidden);
-        if (c.start == Start::Deleted)
-            tray.RemoveTrayIcon();
-        if (c.start == Start::ReAddFailed) {
-            s_answers = { FALSE };
-            ::SendMessageA(tray.m_hWnd, g_nTaskbarCreatedMsg, 0, 0);
-        }
-        s_calls.clear();
-        s_answers = { c.addAnswer };
+        Reach(tray, c.start);
+        s_answers = c.answers;
         if (c.workArea)
             ::SendMessageA(tray.m_hWnd, WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
         else
             ::SendMessageA(tray.m_hWnd, g_nTaskbarCreatedMsg, 0, 0);
-        ASSERT_EQ(s_calls.size(), c.adds);
-        if (c.adds > 0) {
-            EXPECT_EQ(s_calls[0].message, static_cast<DWORD>(NIM_ADD));
-        }
+        std::vector<DWORD> calls;
+        for (const NotifyCall& call : s_calls)
+            calls.push_back(call.message);
+        EXPECT_EQ(calls, c.calls);
         EXPECT_TRUE(HasFlags(tray, c.after));
         s_answers.clear();
     }
@@ -292,123 +313,165 @@ TEST_F(SystemTrayTest, BroadcastTaskbarCreatedReachesTheTrayWindow)
     EXPECT_STREQ(s_calls[1].data.szTip, "Corvane");
 }
 
-// The watch for a taskbar that does not announce itself, driven by its timer
-// message as the tray window's own timer delivers it.
+// The watch that keeps a shown icon in the shell, driven by its timer message
+// as the tray window's own timer delivers it, against a shell that holds
+// icons as the real ones do: it refuses to add an icon it holds, and accepts
+// a modify only of one it holds. Without a taskbar it refuses everything.
+std::set<std::pair<HWND, UINT>> s_held;
+int s_refusedAdds = 0;
+
+BOOL WINAPI HoldingShellNotifyIcon(DWORD message, PNOTIFYICONDATAA data)
+{
+    s_calls.push_back({ message, *data });
+    const std::pair<HWND, UINT> icon(data->hWnd, data->uID);
+    if (s_taskbar == nullptr)
+        return FALSE;
+    switch (message) {
+    case NIM_ADD:
+        if (s_refusedAdds > 0) {
+            --s_refusedAdds;
+            return FALSE;
+        }
+        return s_held.insert(icon).second ? TRUE : FALSE;
+    case NIM_MODIFY:
+        return s_held.count(icon) != 0 ? TRUE : FALSE;
+    case NIM_DELETE:
+        return s_held.erase(icon) != 0 ? TRUE : FALSE;
+    default:
+        return FALSE;
+    }
+}
+
 class ShellWatchTest : public SystemTrayTest {
 protected:
     void SetUp() override
     {
         SystemTrayTest::SetUp();
         s_taskbar = kFirstTaskbar;
+        s_held.clear();
+        s_refusedAdds = 0;
+    }
+
+    // A taskbar started anew: it holds none of the icons of the old one.
+    static void NewTaskbar(HWND taskbar)
+    {
+        s_taskbar = taskbar;
+        s_held.clear();
+    }
+    bool Holds() const { return s_held.count({ m_owner.m_hWnd, kIconId }) != 0; }
+    static size_t Adds()
+    {
+        size_t adds = 0;
+        for (const NotifyCall& call : s_calls)
+            adds += call.message == NIM_ADD ? 1 : 0;
+        return adds;
     }
 
     static void Watch(const CSystemTray& tray) { ::SendMessageA(tray.m_hWnd, WM_TIMER, kShellWatchTimer, 0); }
     static void Announce(const CSystemTray& tray) { ::SendMessageA(tray.m_hWnd, g_nTaskbarCreatedMsg, 0, 0); }
 
-    ScopedSwap<decltype(g_pfnFindWindowA)> m_find{ g_pfnFindWindowA, &FakeFindWindow };
+    ScopedSwap<decltype(g_pfnShellNotifyIconA)> m_holding{ g_pfnShellNotifyIconA, &HoldingShellNotifyIcon };
 };
 
-TEST_F(ShellWatchTest, ANewTaskbarThatDoesNotAnnounceItselfGetsTheShownIcon)
+TEST_F(ShellWatchTest, AShellThatLostTheIconWithoutSayingSoGetsItBack)
 {
     CSystemTray tray;
     Create(tray);
-    s_calls.clear();
-    // The same taskbar, then a while with none: nothing to do.
+    ASSERT_TRUE(Holds());
+    // Held: the watch only asks.
     Watch(tray);
-    s_taskbar = nullptr;
-    Watch(tray);
-    EXPECT_TRUE(s_calls.empty());
+    EXPECT_EQ(Adds(), 1u);
 
-    // A new one that refuses the icon at first is asked again next period;
-    // once it took the icon, it is not asked again.
-    s_taskbar = kSecondTaskbar;
-    s_answers = { FALSE };
+    // The shell dropped it; then a while with no taskbar at all.
+    s_held.clear();
     Watch(tray);
-    EXPECT_TRUE(HasFlags(tray, kShown)) << "a refused watch add changes no flag";
+    EXPECT_TRUE(Holds());
+    NewTaskbar(nullptr);
+    s_calls.clear();
     Watch(tray);
+    EXPECT_TRUE(s_calls.empty()) << "no taskbar, nothing asked";
+
+    // A new taskbar that announces nothing and refuses the icon at first is
+    // asked again next period; once it took the icon, it is only asked.
+    NewTaskbar(kSecondTaskbar);
+    s_refusedAdds = 1;
     Watch(tray);
-    ASSERT_EQ(s_calls.size(), 2u);
+    EXPECT_FALSE(Holds());
+    EXPECT_TRUE(HasFlags(tray, kReAddFailed));
+    Watch(tray);
+    EXPECT_TRUE(Holds());
+    EXPECT_TRUE(HasFlags(tray, kShown));
+    Watch(tray);
+    EXPECT_EQ(Adds(), 2u);
     for (const NotifyCall& call : s_calls) {
-        EXPECT_EQ(call.message, static_cast<DWORD>(NIM_ADD));
+        if (call.message != NIM_ADD)
+            continue;
         EXPECT_EQ(call.data.hWnd, m_owner.m_hWnd);
         EXPECT_EQ(call.data.uID, kIconId);
         EXPECT_EQ(call.data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
         EXPECT_EQ(call.data.uCallbackMessage, 32778u);
         EXPECT_STREQ(call.data.szTip, "Corvane");
     }
-    EXPECT_TRUE(HasFlags(tray, kShown));
 
     // Other timer ids are not the watch's.
-    s_taskbar = kFirstTaskbar;
+    s_held.clear();
     ::SendMessageA(tray.m_hWnd, WM_TIMER, kShellWatchTimer + 1, 0);
-    EXPECT_EQ(s_calls.size(), 2u);
+    EXPECT_FALSE(Holds());
 }
 
-TEST_F(ShellWatchTest, ALateAnnouncementOfThatTaskbarAddsNothingMore)
+TEST_F(ShellWatchTest, AnIconRefusedAtTheStartIsAddedOnceTheShellIsThere)
 {
-    CSystemTray tray;
-    Create(tray);
-    s_taskbar = kSecondTaskbar;
-    Watch(tray);
-    s_calls.clear();
-
-    // The taskbar holds the icon already: its modify is accepted, and a
-    // refused add cannot mark the icon hidden.
-    Announce(tray);
-    ASSERT_EQ(s_calls.size(), 1u);
-    EXPECT_EQ(s_calls[0].message, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_EQ(s_calls[0].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-    EXPECT_TRUE(HasFlags(tray, kShown));
-
-    // Any later announcement is an ordinary one.
-    Announce(tray);
-    ASSERT_EQ(s_calls.size(), 2u);
-    EXPECT_EQ(s_calls[1].message, static_cast<DWORD>(NIM_ADD));
-}
-
-TEST_F(ShellWatchTest, AnAnnouncementAfterThatTaskbarLostTheIconAddsItAgain)
-{
-    CSystemTray tray;
-    Create(tray);
-    s_taskbar = kSecondTaskbar;
-    Watch(tray);
-    s_calls.clear();
-    s_answers = { FALSE, TRUE };
-    Announce(tray);
-    ASSERT_EQ(s_calls.size(), 2u);
-    EXPECT_EQ(s_calls[0].message, static_cast<DWORD>(NIM_MODIFY));
-    EXPECT_EQ(s_calls[1].message, static_cast<DWORD>(NIM_ADD));
-    EXPECT_TRUE(HasFlags(tray, kShown));
-}
-
-TEST_F(ShellWatchTest, AnnouncedTaskbarsAndIconsNotShownAreLeftAlone)
-{
+    // A start from the Run key at logon, before the shell has a taskbar.
+    NewTaskbar(nullptr);
     {
-        // The announcement gave the new taskbar the icon.
         CSystemTray tray;
         Create(tray);
-        s_taskbar = kSecondTaskbar;
-        Announce(tray);
-        s_calls.clear();
+        EXPECT_FALSE(m_created);
+        EXPECT_TRUE(HasFlags(tray, kAddFailed));
         Watch(tray);
-        EXPECT_TRUE(s_calls.empty());
+
+        // The taskbar comes, not ready at first, then takes the icon.
+        NewTaskbar(kFirstTaskbar);
+        s_refusedAdds = 1;
+        Watch(tray);
+        EXPECT_TRUE(HasFlags(tray, kAddFailed));
+        Watch(tray);
+        EXPECT_TRUE(Holds());
+        EXPECT_TRUE(HasFlags(tray, kShown));
     }
-    for (Start start : { Start::Hidden, Start::AddFailed, Start::Deleted, Start::ReAddFailed }) {
+    // Added late, it is still taken away at the end.
+    EXPECT_FALSE(Holds());
+    EXPECT_EQ(s_calls.back().message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST_F(ShellWatchTest, ATaskbarThatAnnouncesItselfLateKeepsTheIconItTook)
+{
+    CSystemTray tray;
+    Create(tray);
+    NewTaskbar(kSecondTaskbar);
+    Watch(tray);
+    ASSERT_TRUE(Holds());
+
+    // It refuses the add of the icon it holds and accepts the modify: the
+    // icon stays shown.
+    s_calls.clear();
+    Announce(tray);
+    ASSERT_EQ(s_calls.size(), 2u);
+    EXPECT_EQ(s_calls[0].message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(s_calls[1].message, static_cast<DWORD>(NIM_MODIFY));
+    EXPECT_EQ(s_calls[1].data.uFlags, static_cast<UINT>(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_TRUE(HasFlags(tray, kShown));
+}
+
+TEST_F(ShellWatchTest, IconsNotShownAreLeftAlone)
+{
+    for (Start start : { Start::Hidden, Start::Deleted }) {
         SCOPED_TRACE(static_cast<int>(start));
-        s_taskbar = kFirstTaskbar;
+        NewTaskbar(kFirstTaskbar);
         CSystemTray tray;
-        if (start == Start::AddFailed)
-            s_answers = { FALSE };
-        Create(tray, start == Start::Hidden);
-        if (start == Start::Deleted)
-            tray.RemoveTrayIcon();
-        if (start == Start::ReAddFailed) {
-            s_answers = { FALSE };
-            Announce(tray);
-        }
+        Reach(tray, start);
         const Flags before = { tray.IsIconHidden(), tray.IsIconRemoved(), tray.IsReAddPending() };
-        s_calls.clear();
-        s_taskbar = kSecondTaskbar;
+        NewTaskbar(kSecondTaskbar);
         Watch(tray);
         EXPECT_TRUE(s_calls.empty());
         EXPECT_TRUE(HasFlags(tray, before));
