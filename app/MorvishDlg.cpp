@@ -2,6 +2,7 @@
 #include "app/AboutDlg.h"
 #include "app/Updater.h"
 #include "framework/DataExchange.h"
+#include "framework/WinApp.h"
 #include "res/ProductInfo.h"
 #include "res/resource.h"
 
@@ -22,6 +23,7 @@ BEGIN_MESSAGE_MAP(CMorvishDlg, CDialog)
     ON_COMMAND_WITH_ID(ID_LINK_TORRENTS, OnWebLink)
     ON_COMMAND_WITH_ID(ID_LINK_MEDIA, OnWebLink)
     ON_COMMAND(ID_LINK_HELP, OnHelpPage)
+    ON_COMMAND(ID_HELP, OnHelpPage)
     ON_WM_INITMENUPOPUP()
     ON_BN_CLICKED(IDC_RUN_CLIENT, OnRunClient)
     ON_COMMAND(ID_RUN_AT_STARTUP, OnRunAtStartup)

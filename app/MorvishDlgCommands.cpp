@@ -4,7 +4,7 @@
 #include "app/WebLinks.h"
 #include "framework/Format.h"
 #include "framework/MenuUpdate.h"
-#include "framework/ModulePath.h"
+#include "framework/WinApp.h"
 #include "res/ProductInfo.h"
 #include "tray/TrayHiding.h"
 #include <shellapi.h>
@@ -40,7 +40,13 @@ void CMorvishDlg::OnWebLink(UINT id)
 
 void CMorvishDlg::OnHelpPage()
 {
-    const std::string guide = PathBeside(GetModulePath(), kUserGuideFile);
+    // The shell says nothing when the file is missing: without this message
+    // Help and F1 would do nothing at all.
+    const std::string& guide = AfxGetApp()->m_strHelpFile;
+    if (::GetFileAttributesA(guide.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        AfxMessageBox(Format("The user guide is missing:\n%s", guide.c_str()).c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     ::ShellExecuteA(nullptr, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 

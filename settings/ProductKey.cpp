@@ -24,13 +24,12 @@ DWORD CProductKeyReader::Read(const ProductValue& value) const
     if (m_hKey == nullptr)
         return value.defaultValue;
     DWORD data = value.defaultValue;
-    DWORD type = REG_NONE;
     DWORD size = sizeof data;
-    // A longer value answers ERROR_MORE_DATA and leaves the buffer undefined;
-    // a string or a shorter value fits but is no number of ours. Only a
-    // complete REG_DWORD is taken.
-    const LONG result = ::RegQueryValueExA(m_hKey, value.name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
-    if (result != ERROR_SUCCESS || type != REG_DWORD || size != sizeof data)
+    // Four bytes are a number whatever type they were stored as: tools that
+    // write REG_BINARY rely on it. A longer value answers ERROR_MORE_DATA and
+    // leaves the buffer undefined; a shorter one fills only part of it.
+    const LONG result = ::RegQueryValueExA(m_hKey, value.name, nullptr, nullptr, reinterpret_cast<BYTE*>(&data), &size);
+    if (result != ERROR_SUCCESS || size != sizeof data)
         return value.defaultValue;
     return data;
 }

@@ -3,7 +3,7 @@
 #include <string>
 
 // One value under the product key: its name, and what a read yields when the
-// value is absent, is not a 4-byte REG_DWORD, or the key cannot be opened.
+// value is absent, is not four bytes long, or the key cannot be opened.
 struct ProductValue {
     const char* name;
     DWORD defaultValue;

@@ -194,19 +194,20 @@ TEST_F(FaultsTest, IpHelperWithoutTheInterfaceEntriesShowsTheErrorAndEndsCleanly
     }
 }
 
-TEST_F(FaultsTest, ValuesOfTheWrongTypeGiveTheDefaultsAndUnrelatedDataStays)
+TEST_F(FaultsTest, FourBytesOfAnyTypeAreNumbersOtherSizesGiveTheDefaultsAndUnrelatedDataStays)
 {
-    // Each of the six as something other than a whole REG_DWORD: text, four
-    // bytes of binary, two bytes of a DWORD, a QWORD, a multi-string, and a
-    // big-endian DWORD. RunOtherApp's four bytes would read as 1 and start
-    // the (missing) client with its message if they were taken.
+    // Each of the six as something other than a whole REG_DWORD. Four bytes
+    // are taken whatever their type: binary, and a multi-string whose bytes
+    // read as 12339. Text, two bytes of a DWORD, a QWORD and three bytes give
+    // the defaults; RunOtherApp's two bytes would start the (missing) client
+    // with its message if they were taken.
     const std::vector<std::pair<std::string, RawValue>> wrong = {
         { "AutoResumeDownloads", Text(REG_SZ, "1") },
-        { "RunOtherApp", Bytes(REG_BINARY, { 1, 0, 0, 0 }) },
-        { "CheckPeriodNum", Bytes(REG_DWORD, { 30, 0 }) },
+        { "RunOtherApp", Bytes(REG_DWORD, { 1, 0 }) },
+        { "CheckPeriodNum", Bytes(REG_BINARY, { 30, 0, 0, 0 }) },
         { "CheckPeriodCombo", Bytes(REG_QWORD, { 1, 0, 0, 0, 0, 0, 0, 0 }) },
         { "AccelerateN", Bytes(REG_MULTI_SZ, { '3', '0', 0, 0 }) },
-        { "Network", Bytes(REG_DWORD_BIG_ENDIAN, { 0, 0, 0, 2 }) },
+        { "Network", Bytes(REG_DWORD_BIG_ENDIAN, { 0, 0, 2 }) },
     };
     const std::vector<std::pair<std::string, RawValue>> unrelated = {
         { "Marker", Text(REG_SZ, "kept") },
@@ -226,9 +227,9 @@ TEST_F(FaultsTest, ValuesOfTheWrongTypeGiveTheDefaultsAndUnrelatedDataStays)
     HWND window = program->WaitForMainWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(FindMessageBox(*program), nullptr) << MessageBoxText(FindMessageBox(*program));
-    EXPECT_EQ(ControlText(window, kCheckPeriod), "12");
+    EXPECT_EQ(ControlText(window, kCheckPeriod), "30");
     EXPECT_EQ(ComboSelection(window, kCheckPeriodUnit), 0);
-    EXPECT_EQ(ControlText(window, kAccelerateFirst), "7");
+    EXPECT_EQ(ControlText(window, kAccelerateFirst), "12339");
     EXPECT_EQ(ComboSelection(window, kNetworkBox), 0);
 
     // Auto Resume was read as off: its toggle writes 1. Minimize writes the
@@ -238,9 +239,9 @@ TEST_F(FaultsTest, ValuesOfTheWrongTypeGiveTheDefaultsAndUnrelatedDataStays)
     EXPECT_TRUE(QuitsCleanly(*program, window));
 
     EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "AutoResumeDownloads"), 1u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "CheckPeriodNum"), 12u);
+    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "CheckPeriodNum"), 30u);
     EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "CheckPeriodCombo"), 0u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "AccelerateN"), 7u);
+    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, kProductKey, "AccelerateN"), 12339u);
     // What the program did not write stays as it was, its own values of the
     // wrong type included.
     for (const auto& [name, value] : wrong) {

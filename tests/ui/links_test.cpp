@@ -2,6 +2,7 @@
 // Help, each through the shell's "open" of the address or the user guide,
 // which a browser stand-in registered for web pages and HTML files records.
 #include "tests/ui/driver/CorvaneTest.h"
+#include "tests/ui/driver/XServer.h"
 #include <algorithm>
 #include <iterator>
 #include <optional>
@@ -93,6 +94,41 @@ TEST_F(LinksTest, EachLinkOpensItsOwnPlainAddressAndHelpOpensTheGuideBesideThePr
         addresses.push_back(bare);
     }
     EXPECT_EQ(runs.back().Arguments(), "\"" + Scratch().File("USER-GUIDE.html") + "\"");
+    EXPECT_TRUE(Responds(window));
+}
+
+TEST_F(LinksTest, HelpAndF1WithNoGuideBesideTheProgramNameTheMissingFile)
+{
+    BrowserStandIn browser(Scratch().InstallStandIn("Browser.exe"));
+    const std::string guide = Scratch().File("USER-GUIDE.html");
+    ASSERT_TRUE(::DeleteFileA(guide.c_str()));
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    const struct {
+        const char* name;
+        void (*ask)(HWND);
+    } ways[] = { { "Help", [](HWND w) { PostCommand(w, 32793); } },
+                 { "F1", [](HWND w) {
+                      // On the real keyboard: the platform makes the help request of the key.
+                      RECT box = {};
+                      ::GetWindowRect(::GetDlgItem(w, kCheckPeriod), &box);
+                      ClickAt((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+                      PressKeys("F1");
+                  } } };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        way.ask(window);
+        HWND box = WaitForMessageBox(*program, 5000);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box), "The user guide is missing:\n" + guide);
+        EXPECT_EQ(TextOf(box), "Corvane");
+        CloseMessageBox(box, IDOK);
+        EXPECT_TRUE(WaitUntil([&] { return FindMessageBox(*program) == nullptr; }, 5000));
+    }
+    EXPECT_TRUE(ReadStandInRuns(browser.Path()).empty());
     EXPECT_TRUE(Responds(window));
 }
 
