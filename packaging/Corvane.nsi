@@ -55,15 +55,27 @@ VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
 
 ; A running Corvane holds its executable open and writes Corvane.ini when it
 ; exits, so neither the installer nor the uninstaller touches the folder while
-; it runs. Its main window (and its About box) is the dialog captioned
-; "Corvane", hidden or not. A silent run gives up at once.
-!macro WaitUntilCorvaneQuits
+; it runs. Its main window is the dialog captioned "Corvane": a top-level window
+; while shown, and while hidden in the notification area a child of an
+; invisible window of the program's own class (framework/Wnd.cpp's
+; FrameworkWindowClass). A silent run gives up at once.
+!macro FindCorvane
   FindWindow $0 "#32770" "${PRODUCT}"
+  StrCpy $1 0
+  ${DoWhile} $0 = 0
+    FindWindow $1 "CorvaneFrameworkWnd" "" 0 $1
+    ${IfThen} $1 = 0 ${|} ${ExitDo} ${|}
+    FindWindow $0 "#32770" "${PRODUCT}" $1
+  ${Loop}
+!macroend
+
+!macro WaitUntilCorvaneQuits
+  !insertmacro FindCorvane
   ${DoWhile} $0 <> 0
     ${If} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Corvane is running. Quit it (Exit in the menu of its notification-area icon), then press Retry." /SD IDCANCEL IDCANCEL`
       Abort
     ${EndIf}
-    FindWindow $0 "#32770" "${PRODUCT}"
+    !insertmacro FindCorvane
   ${Loop}
 !macroend
 

@@ -4,7 +4,9 @@
 // programs (tests/package/prepare.sh): 32-bit code cannot execute here.
 #include "res/ProductInfo.h"
 #include "tests/package/Installation.h"
+#include "tests/ui/driver/Controls.h"
 #include "tests/ui/driver/Files.h"
+#include "tests/ui/driver/MainWindowIds.h"
 #include "tests/ui/driver/Paths.h"
 #include "tests/ui/driver/Program.h"
 #include "tests/ui/driver/Registry.h"
@@ -109,23 +111,30 @@ TEST_F(InstallerTest, OnA32BitWindowsTheInstallerPutsThe32BitBuildInPlace)
     EXPECT_EQ(driver::FolderListing(InstallFolder()), kInstalledFiles);
 }
 
-// The program runs from its folder; while it runs, neither the installer nor
-// the uninstaller changes anything there.
+// The program runs from its folder; while it runs, its window shown or hidden
+// in the notification area, neither the installer nor the uninstaller changes
+// anything there.
 TEST_F(InstallerTest, TheInstalledProgramStartsFromItsFolderAndIsLeftAloneWhileItRuns)
 {
     ASSERT_NO_FATAL_FAILURE(Install());
     const std::string folder = InstallFolder();
     std::unique_ptr<driver::Program> program = driver::Program::Start(folder + "\\Corvane.exe");
     ASSERT_TRUE(program);
-    ASSERT_NE(program->WaitForMainWindow(), nullptr);
-
-    EXPECT_EQ(RunToEnd(Installer(), "/S"), std::optional<DWORD>(kAbortedByScript));
+    const HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
     driver::ScratchFolder scratch;
-    EXPECT_EQ(UninstallSilently(scratch.Path()), std::optional<DWORD>(kAbortedByScript));
 
-    EXPECT_TRUE(program->IsRunning());
-    EXPECT_EQ(driver::FolderListing(folder), kInstalledFiles);
-    EXPECT_TRUE(driver::KeyExists(HKEY_CURRENT_USER, kUninstallKey));
+    const auto expectLeftAlone = [&](const char* state) {
+        EXPECT_EQ(RunToEnd(Installer(), "/S"), std::optional<DWORD>(kAbortedByScript)) << state;
+        EXPECT_EQ(UninstallSilently(scratch.Path()), std::optional<DWORD>(kAbortedByScript)) << state;
+        EXPECT_TRUE(program->IsRunning()) << state;
+        EXPECT_EQ(driver::FolderListing(folder), kInstalledFiles) << state;
+        EXPECT_TRUE(driver::KeyExists(HKEY_CURRENT_USER, kUninstallKey)) << state;
+    };
+    expectLeftAlone("window shown");
+    driver::PressButton(window, driver::kMinimize);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !::IsWindowVisible(window); }, 5000));
+    expectLeftAlone("window hidden in the notification area");
 }
 
 TEST_F(InstallerTest, AnInstallOverAnEarlierOneReplacesTheProgramAndKeepsTheUsersFilesAndSettings)
