@@ -93,7 +93,8 @@ TEST_F(InstallerTest, SilentInstallPutsTheProgramItsFilesShortcutAndUninstallEnt
 
     EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayName"), std::string(kProductName));
     EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, kUninstallKey, "DisplayVersion"), std::string(kProductVersion));
-    EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, kUninstallKey, "Publisher"), std::string(kProductName));
+    // The company name of the program's own version information.
+    EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, kUninstallKey, "Publisher"), std::string("Corvane"));
     EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, kUninstallKey, "UninstallString"),
               "\"" + folder + "\\Uninstall.exe\"");
     // In KB; each file's rounding moves it by at most one.
