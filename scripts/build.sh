@@ -2,7 +2,7 @@
 # Configures and builds Corvane for 64-bit Windows (program and tests) and for
 # 32-bit Windows (program only: 32-bit code is linked here, never executed).
 # Usage: scripts/build.sh [--program] [x86_64] [i686]
-#   both targets when none is named; --program builds Corvane.exe alone.
+#   both targets when none is named; --program builds Corvane.exe and its user guide alone.
 # Output: $BUILD_ROOT/<target>, BUILD_ROOT defaulting to <repo>/build.
 set -euo pipefail
 
@@ -12,7 +12,7 @@ only=()
 targets=()
 for arg in "$@"; do
   case $arg in
-    --program) only=(--target Corvane) ;;
+    --program) only=(--target Corvane user_guide) ;;
     *) targets+=("$arg") ;;
   esac
 done

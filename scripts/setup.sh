@@ -13,6 +13,7 @@ packages=(
   cmake make googletest
   clang libclang-rt-14-dev
   netbase cmark-gfm
+  nsis zip unzip
 )
 
 # dpkg-query prints a status line for each known package and nothing for unknown ones.
