@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   wine wine64
-  xvfb xauth xdotool imagemagick fonts-wine
+  xvfb xauth xdotool imagemagick fonts-wine fonts-crosextra-carlito
   cmake make googletest
   clang libclang-rt-14-dev
   netbase cmark-gfm

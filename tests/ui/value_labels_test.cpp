@@ -18,27 +18,6 @@ using namespace commands;
 // The five transparent value labels and the plain session clock label.
 constexpr int kValueLabels[] = { kDuration, kBytesSent, kBytesReceived, kType, kStatus, kSessionClock };
 
-// A screenshot of the window once what it shows has stopped changing: two
-// pictures in a row alike (the window's clocks are stopped by the caller).
-std::optional<ScreenImage> SettledImageOf(HWND window, const std::string& png)
-{
-    RECT rect = {};
-    ::GetWindowRect(window, &rect);
-    std::optional<ScreenImage> last;
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        EXPECT_TRUE(Responds(window));
-        std::optional<ScreenImage> image = TakeScreenImage(png, rect);
-        if (!image)
-            return std::nullopt;
-        if (last && last->pixels == image->pixels)
-            return image;
-        last = image;
-        ::Sleep(100);
-    }
-    ADD_FAILURE() << "the window never stopped changing";
-    return last;
-}
-
 // A value label's place in the window's picture, its sunken edge included.
 RECT LabelArea(HWND window, int id)
 {
@@ -48,19 +27,6 @@ RECT LabelArea(HWND window, int id)
     ::GetWindowRect(::GetDlgItem(window, id), &labelRect);
     ::OffsetRect(&labelRect, -windowRect.left, -windowRect.top);
     return labelRect;
-}
-
-ScreenImage PartOf(const ScreenImage& image, const RECT& area)
-{
-    return image.Part(area.left, area.top, area.right - area.left, area.bottom - area.top);
-}
-
-size_t CountDifferences(const ScreenImage& a, const ScreenImage& b)
-{
-    size_t differences = 0;
-    for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
-        differences += a.pixels[i] != b.pixels[i] ? 1 : 0;
-    return differences;
 }
 
 size_t CountColour(const ScreenImage& image, COLORREF colour)
@@ -120,26 +86,26 @@ void ExpectLabelsShowOnlyTheirCurrentText(const Program& program, HWND window, c
     ASSERT_TRUE(MovePointer(1, 1)) << "no tooltip over the window";
     RunTheClocks(window);
     const std::vector<std::string> texts = LabelTexts(window);
-    const std::optional<ScreenImage> ticked = SettledImageOf(window, scratch.File("after-ticks.png"));
+    const std::optional<ScreenImage> ticked = TakeSettledWindowImage(window, scratch.File("after-ticks.png"));
     ASSERT_TRUE(ticked.has_value());
 
     PostKey(::GetDlgItem(window, kAccelerate), VK_ESCAPE);
     ASSERT_TRUE(WaitHidden(program, window));
     SendTrayMessage(window, WM_LBUTTONDBLCLK);
     ASSERT_TRUE(::IsWindowVisible(window));
-    const std::optional<ScreenImage> fresh = SettledImageOf(window, scratch.File("freshly-painted.png"));
+    const std::optional<ScreenImage> fresh = TakeSettledWindowImage(window, scratch.File("freshly-painted.png"));
     ASSERT_TRUE(fresh.has_value());
     ASSERT_EQ(LabelTexts(window), texts) << "the texts changed between the pictures";
 
     for (size_t i = 0; i < std::size(kValueLabels); ++i) {
         SCOPED_TRACE("label " + std::to_string(kValueLabels[i]) + " \"" + texts[i] + "\"");
         RECT area = LabelArea(window, kValueLabels[i]);
-        const ScreenImage before = PartOf(*ticked, area);
-        const ScreenImage after = PartOf(*fresh, area);
+        const ScreenImage before = ticked->Part(area);
+        const ScreenImage after = fresh->Part(area);
         EXPECT_EQ(CountDifferences(before, after), 0u) << "pixels other than a fresh paint's";
         // The text stands on the window's own background, and shows.
         ::InflateRect(&area, -2, -2);
-        const ScreenImage inside = PartOf(*fresh, area);
+        const ScreenImage inside = fresh->Part(area);
         const size_t backgroundPixels = CountColour(inside, background);
         EXPECT_GT(backgroundPixels, inside.pixels.size() / 2) << "not on the window's background";
         EXPECT_LT(backgroundPixels, inside.pixels.size()) << "no text to see";

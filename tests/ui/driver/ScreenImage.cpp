@@ -1,4 +1,5 @@
 #include "tests/ui/driver/ScreenImage.h"
+#include "tests/ui/driver/Controls.h"
 #include "tests/ui/driver/Files.h"
 #include "tests/ui/driver/Paths.h"
 #include "tests/ui/driver/Screenshot.h"
@@ -51,6 +52,14 @@ ScreenImage ScreenImage::Part(int x, int y, int partWidth, int partHeight) const
     return part;
 }
 
+size_t CountDifferences(const ScreenImage& a, const ScreenImage& b)
+{
+    size_t differences = 0;
+    for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i)
+        differences += a.pixels[i] != b.pixels[i] ? 1 : 0;
+    return differences;
+}
+
 std::optional<ScreenImage> TakeScreenImage(const std::string& pngPath, const RECT& area)
 {
     if (!TakeScreenshot(pngPath, &area))
@@ -66,6 +75,25 @@ std::optional<ScreenImage> TakeScreenImage(const std::string& pngPath, const REC
         return std::nullopt;
     }
     return image;
+}
+
+std::optional<ScreenImage> TakeSettledWindowImage(HWND window, const std::string& pngPath)
+{
+    RECT rect = {};
+    ::GetWindowRect(window, &rect);
+    std::optional<ScreenImage> last;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        EXPECT_TRUE(Responds(window));
+        std::optional<ScreenImage> image = TakeScreenImage(pngPath, rect);
+        if (!image)
+            return std::nullopt;
+        if (last && last->pixels == image->pixels)
+            return image;
+        last = image;
+        ::Sleep(100);
+    }
+    ADD_FAILURE() << "the window never stopped changing";
+    return last;
 }
 
 } // namespace driver
