@@ -3,16 +3,15 @@
 #include "accel/SocketCalls.h"
 #include <mstcpip.h>
 
-SOCKET g_hRawSocket = INVALID_SOCKET;
 PFN_BIND g_pfnBind = &::bind;
 PFN_CLOSESOCKET g_pfnCloseSocket = &::closesocket;
 
-void OpenRawSocket()
+SOCKET OpenRawSocket()
 {
-    g_hRawSocket = ::WSASocketA(AF_INET, SOCK_RAW, IPPROTO_IP, nullptr, 0, WSA_FLAG_OVERLAPPED);
-    if (g_hRawSocket == INVALID_SOCKET)
-        return;
-    g_hRawSocket = BindReceiveAll(g_hRawSocket, ChooseBindAddress(g_LocalAddrs, g_nLocalAddrs));
+    const SOCKET socket = ::WSASocketA(AF_INET, SOCK_RAW, IPPROTO_IP, nullptr, 0, WSA_FLAG_OVERLAPPED);
+    if (socket == INVALID_SOCKET)
+        return INVALID_SOCKET;
+    return BindReceiveAll(socket, ChooseBindAddress(g_LocalAddrs, g_nLocalAddrs));
 }
 
 SOCKET BindReceiveAll(SOCKET socket, const char* address)

@@ -10,6 +10,7 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
 
     CButtonST m_btnOK; // no tooltip text is ever set
 };

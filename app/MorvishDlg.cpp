@@ -3,6 +3,7 @@
 #include "app/Updater.h"
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
+#include "net/LocalAddresses.h"
 #include "res/ProductInfo.h"
 #include "res/resource.h"
 
@@ -87,7 +88,11 @@ BOOL CMorvishDlg::OnInitDialog()
     ReadRunOtherApp();
     if (m_bRunOtherApp)
         OnRunClient();
-    StartFirstSession();
+    StartSocketLibrary();
+    g_nLocalAddrs = GetLocalAddresses(g_LocalAddrs, kMaxLocalAddrs);
+    // The window always opens accelerating.
+    OnAccelerate();
+    m_btnAccelerate.SetCheck(BST_CHECKED);
     // Returning TRUE lets the dialog manager focus the first control that takes it.
     return TRUE;
 }

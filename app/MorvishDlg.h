@@ -47,11 +47,10 @@ protected:
     // The tray icon's mouse notifications.
     LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
 
-    // Acceleration: the toggle, the session clock and the session the window
-    // opens with.
+    // Acceleration: the toggle, the session clock and the socket library.
     void OnAccelerate();
     void TickSessionClock();
-    void StartFirstSession();
+    void StartSocketLibrary();
 
     // The product key: the stored numbers and unit, and the two flags of
     // the tray menu.
@@ -109,7 +108,10 @@ protected:
     int m_nDurHours = 0;
     int m_nDurMinutes = 0;
     int m_nDurSeconds = 0;
-    // The interface table with its buffer and the buffer's capacity.
+    // The interface table, an object that owns its buffer and knows its
+    // capacity, and the map from positions of the interface box to
+    // interfaces. Their names keep the p and a of the pointer and the array
+    // that every part reading the table knows them by.
     CIfTable m_pIfTable;
     CComboBox m_cboNetwork;
     int m_nNetwork = 0;

@@ -1,5 +1,5 @@
 // The main window's side of acceleration: the toggle button, the session
-// clock and the session the window opens with.
+// clock and the socket library the sessions use.
 //
 // The session is left running when the program exits, as the process end
 // closes its socket and ends its worker. Nothing that is destroyed at exit
@@ -10,7 +10,6 @@
 #include "accel/RawSocket.h"
 #include "accel/SessionCaption.h"
 #include "accel/SessionClock.h"
-#include "net/LocalAddresses.h"
 #include "res/resource.h"
 
 void CMorvishDlg::OnAccelerate()
@@ -23,8 +22,7 @@ void CMorvishDlg::OnAccelerate()
     }
     // Whether a usable socket was obtained does not show: without the right to
     // open raw sockets the session looks as if it runs, and receives nothing.
-    OpenRawSocket();
-    BeginSession(g_hRawSocket);
+    BeginSession(OpenRawSocket());
     SetTimer(SessionTimer, kTimerPeriodMs);
     m_btnAccelerate.SetWindowText(kRunningCaption);
 }
@@ -39,12 +37,9 @@ void CMorvishDlg::TickSessionClock()
     SetDlgItemText(IDC_DURATION_ACC, m_strDurationAcc.c_str());
 }
 
-void CMorvishDlg::StartFirstSession()
+void CMorvishDlg::StartSocketLibrary()
 {
     // The library stays up until the process ends: sessions need it to the last.
     WSADATA data;
     ::WSAStartup(0x0101, &data);
-    g_nLocalAddrs = GetLocalAddresses(g_LocalAddrs, kMaxLocalAddrs);
-    OnAccelerate();
-    m_btnAccelerate.SetCheck(BST_CHECKED);
 }

@@ -1,5 +1,6 @@
 // The main window's side of the Zendry client and of the start-with-Windows
-// entry: the Run button, the start-up launch and menu item 32781.
+// entry: the Run button (whose handler the window's initialisation also calls
+// when AutoRun is set) and menu item 32781.
 #include "app/MorvishDlg.h"
 #include "framework/CmdUI.h"
 #include "framework/ModulePath.h"

@@ -116,19 +116,8 @@ void CDialog::OnCancel()
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_INITDIALOG) {
-        RECT before;
-        ::GetWindowRect(m_hWnd, &before);
-        const BOOL result = OnInitDialog();
-        // A dialog that its initialisation did not place, and whose template
-        // asks for no absolute position, opens in the middle of the screen
-        // rather than at the template's corner of its owner.
-        RECT after;
-        if (::IsWindow(m_hWnd) && ::GetWindowRect(m_hWnd, &after) && ::EqualRect(&before, &after) &&
-            (::GetWindowLongA(m_hWnd, GWL_STYLE) & DS_ABSALIGN) == 0)
-            CenterWindow();
-        return result;
-    }
+    if (message == WM_INITDIALOG)
+        return OnInitDialog();
     // F1 anywhere in the dialog becomes the Help command.
     if (message == WM_HELP) {
         SendMessage(WM_COMMAND, ID_HELP);

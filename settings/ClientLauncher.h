@@ -40,6 +40,7 @@ std::string ClientNotFoundMessage(const std::string& exePath);
 // Looks the client up under the current user's key.
 ClientLocation LocateClient();
 
-// Starts the executable with its default action, shown normally; true when
+// Starts the executable with its default action, shown in its current size and
+// position (SW_SHOW); true when
 // the shell reports it started. Nothing waits for it or keeps a handle.
 bool LaunchClient(const std::string& exePath);

@@ -3,6 +3,7 @@
 // while another program changes the registry under them.
 #include "tests/ui/commands_steps.h"
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <ostream>
 
@@ -165,6 +166,13 @@ TEST_F(MenuTest, AboutBoxFromTheSystemMenuAndThePopupClosesWithOkEscAndItsCloseB
         EXPECT_TRUE(::GetWindowLongA(about, GWL_EXSTYLE) & WS_EX_TOPMOST);
         EXPECT_FALSE(::IsWindowEnabled(window)) << "modal";
         EXPECT_EQ(::GetForegroundWindow(), about);
+        // In the middle of the screen, not over the main window's caption.
+        RECT box = {};
+        RECT screen = {};
+        ::GetWindowRect(about, &box);
+        ::GetWindowRect(::GetDesktopWindow(), &screen);
+        EXPECT_LE(std::abs((box.left + box.right) - (screen.left + screen.right)), 2);
+        EXPECT_LE(std::abs((box.top + box.bottom) - (screen.top + screen.bottom)), 2);
         // The window's clocks go on behind it.
         const long seconds = SessionSeconds(window);
         EXPECT_TRUE(WaitUntil([&] { return SessionSeconds(window) > seconds; }, 5000));
