@@ -20,5 +20,5 @@ INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    return static_cast<int>(::DialogBoxParamA(instance, "BARE", nullptr, &BareDialogProc, 0));
+    return static_cast<int>(::DialogBoxParamA(instance, "FLOOR", nullptr, &BareDialogProc, 0));
 }
