@@ -1,9 +1,10 @@
 // The cost of one statistics tick: WM_TIMER 1 sent to the running Corvane
-// (SendMessage returns once the tick is done), timed against its floor, the
-// same IP Helper and WinINet calls made bare in this process plus the
-// message's round trip to the bare dialog; then the program's memory and
-// heaps before and after many ticks, to show whether ticking makes them grow.
-// Prints figures only; it never fails on time.
+// (SendMessage returns once the tick is done), timed against its two floors:
+// the same IP Helper and WinINet calls made bare in this process plus the
+// message's round trip to the bare dialog, and the platform dialog's own tick
+// (the same calls, made there, and its counters shown); then the programs'
+// memory and heaps before and after many ticks, to show whether ticking makes
+// them grow. Prints figures only; it never fails on time.
 // CORVANE_BENCH_TICKS sets how many ticks in all (10,000 by default).
 #include "bench/support/Figures.h"
 #include "bench/support/ProcessFigures.h"
@@ -99,6 +100,16 @@ void PrintSnapshot(const char* label, const Snapshot& now, const Snapshot& start
     std::printf("\n");
 }
 
+// A floor's memory before and after as many WM_TIMER 1 messages as Corvane had.
+void PrintFloorMemory(const char* whose, const driver::Program& program, HWND window, long ticks)
+{
+    const Snapshot before = SnapshotOf(program.Handle(), window);
+    for (long i = 0; i < ticks; ++i)
+        driver::SendTimer(window, driver::kStatsTimer);
+    std::printf("  floor: %s memory over as many WM_TIMER 1 messages:\n", whose);
+    PrintSnapshot("after them:", SnapshotOf(program.Handle(), window), before);
+}
+
 void PrintTimes(const char* label, const std::vector<double>& ms)
 {
     std::printf("  %-44s median %7.2f ms  (p10 %7.2f, p90 %7.2f)\n", label, bench::Median(ms),
@@ -112,14 +123,18 @@ int main()
     const long ticks = bench::CountFromEnvironment("CORVANE_BENCH_TICKS", 10000);
     const long timed = ticks < kTimedTicks ? ticks : kTimedTicks;
     std::printf("stats tick: WM_TIMER 1 sent to the running Corvane, %ld ticks in all; the first %ld timed, each "
-                "beside the same calls made bare here and a round trip to the bare dialog\n",
+                "beside the same calls made bare here with a round trip to the bare dialog, and beside a tick of "
+                "the platform dialog\n",
                 ticks, timed);
 
     std::unique_ptr<driver::Program> corvane = driver::Program::Start(bench::FreshCorvane("bench.stats_tick"));
     std::unique_ptr<driver::Program> bare = driver::Program::Start(bench::BareDialogPath());
+    std::unique_ptr<driver::Program> platform =
+        driver::Program::Start(bench::FreshPlatformDialog("bench.stats_tick.platform"));
     HWND window = corvane ? bench::WaitForCorvaneWindow(*corvane) : nullptr;
     HWND bareWindow = bare ? bench::WaitForBareWindow(*bare) : nullptr;
-    if (window == nullptr || bareWindow == nullptr) {
+    HWND platformWindow = platform ? bench::WaitForPlatformWindow(*platform) : nullptr;
+    if (window == nullptr || bareWindow == nullptr || platformWindow == nullptr) {
         std::puts("  no figures: a program showed no window within 30 s");
         return 1;
     }
@@ -128,16 +143,19 @@ int main()
     for (long i = 0; i < kWarmUpTicks; ++i) {
         driver::SendTimer(window, driver::kStatsTimer);
         driver::SendTimer(bareWindow, driver::kStatsTimer);
+        driver::SendTimer(platformWindow, driver::kStatsTimer);
         calls.InterfaceTable();
         BareTickCalls::ConnectedState();
     }
     // The probe's first visit loads it into the program: that is not the ticks' doing.
     bench::HeapOf(window);
     bench::HeapOf(bareWindow);
+    bench::HeapOf(platformWindow);
     const Snapshot start = SnapshotOf(corvane->Handle(), window);
 
-    std::vector<double> tick, interfaceTable, connectedState, roundTrip, floor;
+    std::vector<double> tick, interfaceTable, connectedState, roundTrip, floor, platformTick;
     const double corvaneCpu0 = bench::CpuSeconds(corvane->Handle());
+    const double platformCpu0 = bench::CpuSeconds(platform->Handle());
     const double ownCpu0 = bench::CpuSeconds(::GetCurrentProcess());
     for (long i = 0; i < timed; ++i) {
         tick.push_back(Milliseconds([&] { driver::SendTimer(window, driver::kStatsTimer); }));
@@ -145,8 +163,10 @@ int main()
         connectedState.push_back(Milliseconds(&BareTickCalls::ConnectedState));
         roundTrip.push_back(Milliseconds([&] { driver::SendTimer(bareWindow, driver::kStatsTimer); }));
         floor.push_back(interfaceTable.back() + connectedState.back() + roundTrip.back());
+        platformTick.push_back(Milliseconds([&] { driver::SendTimer(platformWindow, driver::kStatsTimer); }));
     }
     const double corvaneCpu = bench::CpuSeconds(corvane->Handle()) - corvaneCpu0;
+    const double platformCpu = bench::CpuSeconds(platform->Handle()) - platformCpu0;
     const double ownCpu = bench::CpuSeconds(::GetCurrentProcess()) - ownCpu0;
 
     PrintTimes("one tick of Corvane:", tick);
@@ -154,10 +174,14 @@ int main()
     PrintTimes("floor: InternetGetConnectedState, bare here:", connectedState);
     PrintTimes("floor: round trip to the bare dialog:", roundTrip);
     PrintTimes("floor: the three together:", floor);
-    std::printf("  ratio tick / floor (medians): %s\n", bench::Ratio(bench::Median(tick), bench::Median(floor)).c_str());
-    std::printf("  CPU time per tick: Corvane %.2f ms (its own one-second timers' ticks included); "
-                "this process per round of bare calls and two messages sent %.2f ms\n",
-                1000 * corvaneCpu / static_cast<double>(timed), 1000 * ownCpu / static_cast<double>(timed));
+    PrintTimes("floor: one tick of the platform dialog:", platformTick);
+    std::printf("  Corvane's median tick, %s\n",
+                bench::RatiosToFloors(bench::Median(tick), bench::Median(floor), bench::Median(platformTick), 1.10)
+                    .c_str());
+    std::printf("  CPU time per tick (their own one-second timers' ticks included): Corvane %.2f ms, platform "
+                "dialog %.2f ms; this process per round of bare calls and three messages sent %.2f ms\n",
+                1000 * corvaneCpu / static_cast<double>(timed), 1000 * platformCpu / static_cast<double>(timed),
+                1000 * ownCpu / static_cast<double>(timed));
 
     std::printf("  Corvane's memory over %ld ticks (heap: blocks in use in all its heaps):\n", ticks);
     PrintSnapshot("before:", start, start);
@@ -181,14 +205,12 @@ int main()
         std::printf("  mean time of the other %ld ticks: %.2f ms\n", ticks - timed,
                     untimedMs / static_cast<double>(ticks - timed));
 
-    const Snapshot bareStart = SnapshotOf(bare->Handle(), bareWindow);
-    for (long i = 0; i < ticks; ++i)
-        driver::SendTimer(bareWindow, driver::kStatsTimer);
-    std::printf("  floor: the bare dialog's memory over as many WM_TIMER messages:\n");
-    PrintSnapshot("after them:", SnapshotOf(bare->Handle(), bareWindow), bareStart);
+    PrintFloorMemory("the bare dialog's", *bare, bareWindow, ticks);
+    PrintFloorMemory("the platform dialog's", *platform, platformWindow, ticks);
 
     bench::EndWithCommand(*corvane, window, IDC_QUIT);
     bench::EndWithCommand(*bare, bareWindow, IDCANCEL);
+    bench::EndWithCommand(*platform, platformWindow, IDCANCEL);
     driver::CleanCorvaneRegistry();
     return 0;
 }

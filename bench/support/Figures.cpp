@@ -23,6 +23,14 @@ std::string Ratio(double figure, double floor)
     return text;
 }
 
+std::string RatiosToFloors(double figure, double bare, double platform, double platformTarget)
+{
+    char target[32];
+    std::snprintf(target, sizeof target, " (target <= %.2f)", platformTarget);
+    return "ratio to the bare dialog " + Ratio(figure, bare) + ", to the platform dialog " + Ratio(figure, platform)
+        + target;
+}
+
 std::string Megabytes(double bytes)
 {
     char text[32];

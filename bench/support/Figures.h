@@ -15,6 +15,10 @@ inline double Median(std::vector<double> samples)
 
 // "1.234" or "n/a" when the floor is 0.
 std::string Ratio(double figure, double floor);
+// A figure set against both floors: "ratio to the bare dialog 2.345, to the
+// platform dialog 1.067 (target <= 1.10)". The target is the platform
+// floor's: the bare dialog's ratio holds the platform's costs as well.
+std::string RatiosToFloors(double figure, double bare, double platform, double platformTarget);
 // Bytes as "12.3 MB" (1 MB = 1024 * 1024 bytes).
 std::string Megabytes(double bytes);
 

@@ -18,6 +18,15 @@ std::string BareDialogPath()
     return driver::WindowsPathFromUnix(CORVANE_BARE_DIALOG_PATH);
 }
 
+std::string FreshPlatformDialog(const std::string& name)
+{
+    const driver::ScratchFolder folder(name);
+    const std::string target = folder.File("PlatformDialog.exe");
+    driver::CopyFileTo(driver::WindowsPathFromUnix(CORVANE_PLATFORM_DIALOG_PATH), target);
+    folder.InstallStandIn("UpdateApp.exe");
+    return target;
+}
+
 HWND WaitForVisibleWindow(const driver::Program& program, const std::function<bool(HWND)>& accept,
                           DWORD timeoutMs, DWORD pollMs)
 {
@@ -43,6 +52,12 @@ HWND WaitForCorvaneWindow(const driver::Program& corvane, DWORD timeoutMs, DWORD
 HWND WaitForBareWindow(const driver::Program& bare, DWORD timeoutMs, DWORD pollMs)
 {
     return WaitForVisibleWindow(bare, [](HWND window) { return driver::TextOf(window) == kBareCaption; },
+                                timeoutMs, pollMs);
+}
+
+HWND WaitForPlatformWindow(const driver::Program& platform, DWORD timeoutMs, DWORD pollMs)
+{
+    return WaitForVisibleWindow(platform, [](HWND window) { return driver::TextOf(window) == kPlatformCaption; },
                                 timeoutMs, pollMs);
 }
 
