@@ -24,7 +24,12 @@ using Clock = std::chrono::steady_clock;
 // (Linux doubles what it is given) at either size, so none is dropped.
 constexpr long long kQueued = 3000;
 constexpr int kReceiveBuffer = 4 * 1024 * 1024;
-constexpr int kRounds = 9;
+// Rounds of one bare drain and one worker drain each: enough that a few
+// rounds hit by a busy moment of the machine do not move the median.
+constexpr int kRounds = 21;
+// Beyond this spread of the middle half of the per-round ratios, relative to
+// their median, the rounds disagree too much for the median to be trusted.
+constexpr double kReliableSpread = 0.10;
 
 struct Drain {
     double seconds = 0;
@@ -124,27 +129,51 @@ Drain Worker(int bytes)
     return drain;
 }
 
+double Rate(const Drain& drain)
+{
+    return drain.seconds > 0 ? static_cast<double>(drain.drained) / drain.seconds : 0;
+}
+
 void Compare(int bytes)
 {
     std::vector<double> bare;
     std::vector<double> worker;
+    std::vector<double> ratios;
     long long shortfall = 0;
     long long workerAllocations = 0;
     long long workerDrained = 0;
     for (int round = 0; round < kRounds; ++round) {
-        // Alternating, so that a busy moment of the machine hits both alike.
-        const Drain b = BareLoop(bytes);
-        const Drain w = Worker(bytes);
-        bare.push_back(static_cast<double>(b.drained) / b.seconds);
-        worker.push_back(static_cast<double>(w.drained) / w.seconds);
+        // Side by side in time and each first in turn, so that a busy moment
+        // of the machine hits both alike and each round's ratio stays fair.
+        Drain b;
+        Drain w;
+        if (round % 2 == 0) {
+            b = BareLoop(bytes);
+            w = Worker(bytes);
+        } else {
+            w = Worker(bytes);
+            b = BareLoop(bytes);
+        }
+        bare.push_back(Rate(b));
+        worker.push_back(Rate(w));
+        if (Rate(b) > 0)
+            ratios.push_back(Rate(w) / Rate(b));
         shortfall += 2 * kQueued - b.drained - w.drained;
         workerAllocations += w.allocations;
         workerDrained += w.drained;
     }
-    const double bareRate = bench::Median(bare);
-    const double workerRate = bench::Median(worker);
-    std::printf("%5d bytes: bare loop %8.0f datagrams/s, worker %8.0f datagrams/s, ratio %.3f\n", bytes, bareRate,
-                workerRate, workerRate / bareRate);
+    const double median = bench::Median(ratios);
+    std::printf("%5d bytes: bare loop %8.0f datagrams/s, worker %8.0f datagrams/s (medians)\n", bytes,
+                bench::Median(bare), bench::Median(worker));
+    std::printf("             ratio worker / bare loop per round: min %.3f, median %.3f, max %.3f "
+                "(middle half %.3f to %.3f)\n",
+                bench::Percentile(ratios, 0), median, bench::Percentile(ratios, 1), bench::Percentile(ratios, 0.25),
+                bench::Percentile(ratios, 0.75));
+    const double spread = bench::Percentile(ratios, 0.75) - bench::Percentile(ratios, 0.25);
+    if (median > 0 && spread > kReliableSpread * median)
+        std::printf("             the middle half of the rounds spreads over %.0f%% of the median (more than %.0f%%):"
+                    " the machine's load moved the rounds apart, and the median is not a reliable figure\n",
+                    100 * spread / median, 100 * kReliableSpread);
     std::printf("             worker allocations: %lld in %lld datagrams (%.4f per datagram)", workerAllocations,
                 workerDrained, workerDrained > 0 ? static_cast<double>(workerAllocations) / workerDrained : 0.0);
     if (shortfall > 0)
@@ -179,7 +208,8 @@ int main()
         std::puts("accel drain: Winsock did not start");
         return 1;
     }
-    std::printf("accel drain: loopback UDP, %lld queued datagrams per drain, median of %d drains each\n",
+    std::printf("accel drain: loopback UDP, %lld queued datagrams per drain, %d rounds of a bare drain and a worker "
+                "drain each (its own floor: a bare receive loop, not the two program floors)\n",
                 kQueued, kRounds);
     Compare(64);
     Compare(1500);
