@@ -2,8 +2,9 @@
 #include "framework/ModulePath.h"
 #include "skin/SkinFile.h"
 #include <commctrl.h>
-#include <fstream>
-#include <sstream>
+#include <cstdio>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -57,6 +58,26 @@ LRESULT CALLBACK CreateHookProc(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(g_skin.createHook, code, wParam, lParam);
 }
 
+// The whole file as it is; none when it cannot be opened or read. The C
+// file calls, not the C++ streams: those would link the C++ library's locale
+// machinery into the program, most of its size and of its start-up work.
+std::optional<std::string> ReadWholeFile(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return std::nullopt;
+    std::string text;
+    char chunk[4096];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    if (failed)
+        return std::nullopt;
+    return text;
+}
+
 std::string ResolveBesideExecutable(const char* fileName)
 {
     const std::string name(fileName);
@@ -78,11 +99,9 @@ BOOL SkinLoadFile(const char* fileName)
 {
     if (fileName == nullptr)
         return FALSE;
-    std::ifstream file(ResolveBesideExecutable(fileName), std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    g_skin.fileLoaded = file.good() || file.eof();
-    g_skin.fileText = g_skin.fileLoaded ? text.str() : std::string();
+    std::optional<std::string> text = ReadWholeFile(ResolveBesideExecutable(fileName));
+    g_skin.fileLoaded = text.has_value();
+    g_skin.fileText = text ? std::move(*text) : std::string();
     return g_skin.fileLoaded;
 }
 

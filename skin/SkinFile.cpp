@@ -1,6 +1,5 @@
 #include "skin/SkinFile.h"
 #include <cctype>
-#include <sstream>
 
 namespace {
 
@@ -47,12 +46,14 @@ std::optional<unsigned> ParseSkinColour(const std::string& text)
 
 std::optional<unsigned> FindSkinBackground(const std::string& fileText, const std::string& name)
 {
-    std::istringstream lines(fileText);
-    std::string line;
     bool inObject = false;
     std::optional<unsigned> background;
-    while (std::getline(lines, line)) {
-        line = Trim(line);
+    for (size_t start = 0; start < fileText.size();) {
+        size_t end = fileText.find('\n', start);
+        if (end == std::string::npos)
+            end = fileText.size();
+        const std::string line = Trim(fileText.substr(start, end - start));
+        start = end + 1;
         if (line.empty() || line[0] == ';' || line[0] == '#')
             continue;
         if (line.front() == '[' && line.back() == ']') {
