@@ -1,5 +1,5 @@
 #include "framework/DataExchange.h"
-#include "framework/Wnd.h"
+#include "framework/Dialog.h"
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 {
@@ -9,7 +9,7 @@ void DDX_Control(CDataExchange* dx, int id, CWnd& control)
 
 void DDX_Text(CDataExchange* dx, int id, std::string& text)
 {
-    HWND item = dx->m_pDlgWnd->GetDlgItem(id);
+    HWND item = dx->m_pDlgWnd->ExchangedItem(id);
     if (item == nullptr)
         return;
     if (!dx->m_bSaveAndValidate) {

@@ -2,15 +2,16 @@
 #include <windows.h>
 #include <string>
 
+class CDialog;
 class CWnd;
 
 // One run of a dialog's data exchange, in one direction: saving reads the
 // controls into the members, otherwise the members are shown in the controls.
 class CDataExchange {
 public:
-    CDataExchange(CWnd* dialog, bool save) : m_pDlgWnd(dialog), m_bSaveAndValidate(save) {}
+    CDataExchange(CDialog* dialog, bool save) : m_pDlgWnd(dialog), m_bSaveAndValidate(save) {}
 
-    CWnd* m_pDlgWnd;
+    CDialog* m_pDlgWnd;
     bool m_bSaveAndValidate;
 };
 

@@ -92,6 +92,23 @@ bool CDialog::UpdateData(bool save)
     return true;
 }
 
+HWND CDialog::ExchangedItem(int id)
+{
+    for (auto& [itemId, item] : m_aExchangedItems) {
+        if (itemId != id)
+            continue;
+        // A handle found in an earlier run of the dialog names no window now,
+        // or another: it is taken only while it is still this item.
+        if (::GetParent(item) != m_hWnd || ::GetDlgCtrlID(item) != id)
+            item = GetDlgItem(id);
+        return item;
+    }
+    HWND item = GetDlgItem(id);
+    if (item != nullptr)
+        m_aExchangedItems.emplace_back(id, item);
+    return item;
+}
+
 BOOL CDialog::OnInitDialog()
 {
     ExecuteDialogInit(m_hWnd, m_nIDTemplate);

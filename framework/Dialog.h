@@ -1,5 +1,7 @@
 #pragma once
 #include "framework/Wnd.h"
+#include <utility>
+#include <vector>
 
 class CDataExchange;
 
@@ -20,6 +22,8 @@ public:
 
     // Data exchange: save true reads the controls into the members.
     bool UpdateData(bool save = true);
+    // Dialog item id, as data exchange reaches it; null when there is none.
+    HWND ExchangedItem(int id);
 
 protected:
     virtual BOOL OnInitDialog();
@@ -38,4 +42,8 @@ private:
 
     bool m_bEndModal = false;
     INT_PTR m_nModalResult = -1;
+    // The items data exchange has found, by id. Under Wine each GetDlgItem is
+    // a round trip to the server, and a dialog that shows its members every
+    // second would ask for each of its items at every refresh.
+    std::vector<std::pair<int, HWND>> m_aExchangedItems;
 };

@@ -149,4 +149,13 @@ TEST_F(DataExchangeTest, TextOfAMissingItemLeavesItsMemberAlone)
     EXPECT_EQ(m_dlg.m_strMissing, "untouched");
 }
 
+TEST_F(DataExchangeTest, ASecondRunExchangesWithItsOwnNewControls)
+{
+    // The items the first run found went with its window.
+    m_dlg.m_strName = "second run";
+    ASSERT_EQ(m_dlg.DoModal(), IDOK);
+    EXPECT_EQ(m_dlg.m_strShownName, "second run");
+    EXPECT_EQ(m_dlg.m_strReadName, "typed name");
+}
+
 } // namespace
