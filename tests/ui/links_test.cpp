@@ -75,10 +75,15 @@ TEST_F(LinksTest, EachLinkOpensItsOwnPlainAddressAndHelpOpensTheGuideBesideThePr
     ASSERT_NE(window, nullptr);
 
     const UINT links[] = { 32792, 32794, 32795, 32796, 32797 };
-    for (UINT id : links)
+    // One command at a time, each run waited for: browsers started together
+    // record their runs in whichever order the machine gets round to them.
+    std::vector<StandInRun> runs;
+    for (UINT id : links) {
         SendCommand(window, id);
+        runs = WaitForStandInRuns(browser.Path(), runs.size() + 1);
+    }
     SendCommand(window, 32793);
-    const std::vector<StandInRun> runs = WaitForStandInRuns(browser.Path(), std::size(links) + 1);
+    runs = WaitForStandInRuns(browser.Path(), std::size(links) + 1);
     ASSERT_EQ(runs.size(), std::size(links) + 1);
 
     std::vector<std::string> addresses;
