@@ -2,13 +2,16 @@
 # Installs the Debian packages that building, running and testing Corvane need.
 # Asks apt only when something is missing, so a second run takes about a second.
 # Only the 64-bit Wine is installed: 32-bit code cannot execute on these machines,
-# so the i386 architecture is never added.
+# so the i386 architecture is never added. Wine's preloader reserves the
+# addresses Windows programs need before anything else is loaded; without it
+# about one Wine start in a thousand fails with "failed to map the shared user
+# data" when the loader's own heap happens to lie there.
 set -euo pipefail
 
 packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
-  wine wine64
+  wine wine64 wine64-preloader
   xvfb xauth xdotool imagemagick fonts-wine fonts-crosextra-carlito
   cmake make googletest
   clang libclang-rt-14-dev
