@@ -68,9 +68,12 @@ void ExpectBetween(std::uint32_t before, std::uint32_t shown, std::uint32_t afte
         << "before " << before << ", shown " << shown << ", after " << after;
 }
 
-// One statistics tick, and the counters it shows compared with Linux's.
+// One statistics tick, and the counters it shows compared with Linux's. The
+// program's own timer is stopped first: a tick of its own between Linux's
+// second reading and the look at the window would show later counters.
 void ExpectCountersOf(HWND window, const std::string& name)
 {
+    ASSERT_TRUE(StopWindowTimers(window, { kStatsTimer }));
     const std::uint32_t sentBefore = SysCounter(name, "tx_bytes");
     const std::uint32_t receivedBefore = SysCounter(name, "rx_bytes");
     SendTimer(window, kStatsTimer);
