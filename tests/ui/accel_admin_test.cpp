@@ -42,9 +42,9 @@ TEST_F(AdministratorTest, OpensRunningAndDrainsItsSocketUntilAStopAndOneMoreData
     const std::string address = SessionBindAddress();
     EXPECT_EQ(socket->localAddress, address);
 
-    // Some 500 datagrams a second for a second, far more than its queue holds
-    // undrained: the worker takes each as it comes.
-    ASSERT_TRUE(SendDatagrams(address, 500, 1400, 2));
+    // A modest pace, some 200 datagrams a second for a second: the worker
+    // takes each as it comes, and the queue holds a stall of half a second.
+    ASSERT_TRUE(SendDatagrams(address, 200, 512, 5));
     EXPECT_TRUE(WaitUntil([&] {
         const std::optional<RawSocketEntry> now = FindRawSocket(inode);
         return now && now->receiveQueue == 0;
