@@ -3,6 +3,5 @@
 
 void CAccelSession::CloseSocket()
 {
-    if (m_hSocket != INVALID_SOCKET)
-        g_pfnCloseSocket(m_hSocket);
+    g_pfnCloseSocket(m_hSocket);
 }

@@ -24,6 +24,7 @@ UINT AccelerateThreadProc(LPVOID param)
         if (got == SOCKET_ERROR && ::WSAGetLastError() != WSAEMSGSIZE) {
             // Nothing will ever receive from this socket again.
             session->CloseSocket();
+            session->MarkEnded();
             return 1;
         }
         session->CountReceived();

@@ -22,6 +22,7 @@ SessionPtr BeginSession(SOCKET socket)
         // No worker will ever drain or close this socket.
         delete carried;
         s_current->CloseSocket();
+        s_current->MarkEnded();
     }
     return s_current;
 }
@@ -33,4 +34,9 @@ void EndSession()
         s_current->Stop();
         s_current.reset();
     }
+}
+
+bool SessionReceiving()
+{
+    return s_current && !s_current->HasEnded();
 }

@@ -90,9 +90,9 @@ BOOL CMorvishDlg::OnInitDialog()
         OnRunClient();
     StartSocketLibrary();
     g_nLocalAddrs = GetLocalAddresses(g_LocalAddrs, kMaxLocalAddrs);
-    // The window always opens accelerating.
-    OnAccelerate();
-    m_btnAccelerate.SetCheck(BST_CHECKED);
+    // The window opens accelerating when the platform allows it. A refusal
+    // shows only in the toggle: no message at start-up or at logon.
+    StartSession();
     // Returning TRUE lets the dialog manager focus the first control that takes it.
     return TRUE;
 }

@@ -49,6 +49,15 @@ protected:
 
     // Acceleration: the toggle, the session clock and the socket library.
     void OnAccelerate();
+    // Starts a session and shows it running: 0. Or shows the refused start
+    // stopped and returns the platform's error code.
+    int StartSession();
+    // Ends the session, if one runs, and shows it stopped.
+    void StopSession();
+    // The toggle's usual tooltip, or (for a nonzero error) why starts are refused.
+    void ShowToggleTooltip(int refusedError);
+    // The message box after a refused press of the toggle.
+    void ExplainRefusedStart(int error);
     void TickSessionClock();
     void StartSocketLibrary();
 

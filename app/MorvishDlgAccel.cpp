@@ -1,34 +1,106 @@
 // The main window's side of acceleration: the toggle button, the session
 // clock and the socket library the sessions use.
 //
+// A session runs only while it holds a socket that was created and bound:
+// the toggle shows it pressed and "accelerating" only then. A start the
+// platform refuses leaves the toggle unpressed and says why in its tooltip;
+// when the user pressed it, a message box says so too.
+//
 // The session is left running when the program exits, as the process end
 // closes its socket and ends its worker. Nothing that is destroyed at exit
 // is touched by the worker: it holds its session itself and keeps its
 // buffers on its stack.
+#include "app/Elevation.h"
 #include "app/MorvishDlg.h"
 #include "accel/Acceleration.h"
 #include "accel/RawSocket.h"
 #include "accel/SessionCaption.h"
 #include "accel/SessionClock.h"
+#include "framework/Format.h"
+#include "framework/WinApp.h"
+#include "res/ProductInfo.h"
 #include "res/resource.h"
 
 void CMorvishDlg::OnAccelerate()
 {
+    // The toggle is a push-like check box: the click has already flipped its
+    // check mark, which the stop or the start sets to what is true.
     if (g_bAccelerating) {
-        EndSession();
-        KillTimer(SessionTimer);
-        m_btnAccelerate.SetWindowText(kStoppedCaption);
+        StopSession();
         return;
     }
-    // Whether a usable socket was obtained does not show: without the right to
-    // open raw sockets the session looks as if it runs, and receives nothing.
-    BeginSession(OpenRawSocket());
+    const int refused = StartSession();
+    if (refused != 0)
+        ExplainRefusedStart(refused);
+}
+
+int CMorvishDlg::StartSession()
+{
+    const OpenedSocket opened = OpenRawSocket();
+    if (opened.socket == INVALID_SOCKET) {
+        m_btnAccelerate.SetCheck(BST_UNCHECKED);
+        m_btnAccelerate.SetWindowText(kStoppedCaption);
+        ShowToggleTooltip(opened.error);
+        return opened.error;
+    }
+    BeginSession(opened.socket);
     SetTimer(SessionTimer, kTimerPeriodMs);
+    m_btnAccelerate.SetCheck(BST_CHECKED);
     m_btnAccelerate.SetWindowText(kRunningCaption);
+    ShowToggleTooltip(0);
+    return 0;
+}
+
+void CMorvishDlg::StopSession()
+{
+    EndSession();
+    KillTimer(SessionTimer);
+    m_btnAccelerate.SetCheck(BST_UNCHECKED);
+    m_btnAccelerate.SetWindowText(kStoppedCaption);
+}
+
+void CMorvishDlg::ShowToggleTooltip(int refusedError)
+{
+    std::string tip;
+    if (refusedError == 0)
+        tip = Format("Accelerate %s", kClientName);
+    else if (refusedError == WSAEACCES)
+        tip = "Acceleration needs administrator rights";
+    else
+        tip = Format("No raw socket on this system (error %d)", refusedError);
+    m_btnAccelerate.SetTooltip(tip.c_str(), TRUE);
+}
+
+void CMorvishDlg::ExplainRefusedStart(int error)
+{
+    if (error != WSAEACCES) {
+        AfxMessageBox(Format("Acceleration cannot start: this system does not offer the raw socket "
+                             "acceleration needs (error %d).",
+                             error)
+                          .c_str(),
+                      MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const std::string question = Format("Acceleration needs administrator rights: Windows lets only an "
+                                        "administrator receive on a raw socket.\n\nStart %s again as administrator?",
+                                        kProductName);
+    if (AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
+        return;
+    // The elevated copy takes over; this one ends as Quit ends it. A prompt
+    // the user declined changes nothing.
+    if (StartAsAdministrator(m_hWnd))
+        OnQuit();
 }
 
 void CMorvishDlg::TickSessionClock()
 {
+    // A worker whose receive failed has ended its session: it shows as
+    // stopped, as the user's own stop leaves it, and its last second does
+    // not count.
+    if (!SessionReceiving()) {
+        StopSession();
+        return;
+    }
     AdvanceClock(m_nAccHours, m_nAccMinutes, m_nAccSeconds);
     m_strDurationAcc = FormatClock(m_nAccHours, m_nAccMinutes, m_nAccSeconds);
     // Only the clock's own label: a full exchange here would put back into the

@@ -12,7 +12,7 @@
 void CMorvishDlg::SetButtonTooltips()
 {
     m_btnRunClient.SetTooltip(Format("Run %s", kClientName).c_str(), TRUE);
-    m_btnAccelerate.SetTooltip(Format("Accelerate %s", kClientName).c_str(), TRUE);
+    ShowToggleTooltip(0);
     m_btnQuit.SetTooltip("Exit", TRUE);
     m_btnMinimize.SetTooltip("Save", TRUE);
 }

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # ctest's emulator for the Windows programs: runs one in the build root's own Wine
-# prefix (created on first use), never in ~/.wine.
-# Usage: wine-emulator.sh <build root> <program.exe> [arguments...]
+# prefix (created on first use), never in ~/.wine; with --as administrator or
+# --as user, in that stand-in's prefix and wineserver (scripts/wine-env.sh).
+# Usage: wine-emulator.sh <build root> [--as <stand-in>] <program.exe> [arguments...]
 set -euo pipefail
 export BUILD_ROOT=$1
 shift
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/wine-env.sh"
-corvane_wine_prefix >&2
+if [ "${1:-}" = --as ]; then
+  corvane_standin "$2" >&2
+  shift 2
+else
+  corvane_wine_prefix >&2
+fi
 exec wine "$@"

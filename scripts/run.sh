@@ -4,13 +4,18 @@
 # With an X display the program runs until it is quit. Without one it runs on a
 # virtual X server of its own, and the script leaves $BUILD_ROOT/screenshot.png
 # of the running program and stops it.
+# Wine offers no raw socket of the kind acceleration needs, so Corvane opens
+# with acceleration stopped. CORVANE_STANDIN=administrator runs it under the
+# administrator stand-in instead (scripts/wine-env.sh), where it accelerates.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_ROOT=${BUILD_ROOT:-$root/build}
+standin=${CORVANE_STANDIN:-}
 
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" --program x86_64
+[ -z "$standin" ] || cmake --build "$BUILD_ROOT/x86_64" --target raw_socket_preload
 
 source "$root/scripts/wine-env.sh"
 source "$root/scripts/xvfb.sh"
@@ -21,6 +26,7 @@ corvane_wine_prefix
 
 if [ -n "${DISPLAY:-}" ]; then
   trap corvane_wineserver_stop EXIT
+  [ -z "$standin" ] || corvane_standin "$standin"
   # The program's folder is the current one: it reads its files beside itself.
   cd "$(dirname "$exe")"
   wine "${desktop[@]}" "$exe"
@@ -37,6 +43,7 @@ trap cleanup EXIT
 
 # The screen is the size of the Wine desktop, so the screenshot shows just that.
 corvane_xvfb_start 1024x768x24
+[ -z "$standin" ] || corvane_standin "$standin"
 (cd "$(dirname "$exe")" && exec wine "${desktop[@]}" "$exe") &
 program=$!
 

@@ -70,7 +70,72 @@ corvane_wineserver_start() {
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
-# Ends the prefix's wineserver and every Wine process in the prefix; none other.
+# Ends the wineservers of the plain prefix and of both stand-ins, and every
+# Wine process in them; none other.
 corvane_wineserver_stop() {
-  wineserver -k 2>/dev/null || true
+  local prefix
+  for prefix in "$BUILD_ROOT/wineprefix" "$BUILD_ROOT/wineprefix-administrator" "$BUILD_ROOT/wineprefix-user"; do
+    [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+  done
+}
+
+# The stand-ins for the rights that acceleration's raw socket needs. Wine
+# makes every socket of its programs in the wineserver, so that server's Linux
+# capabilities decide, as the user's rights decide on Windows. Each stand-in is
+# a copy of the plain prefix with a persistent wineserver of its own, started
+# with the raw socket stand-in (tests/rawsocket) preloaded:
+#   administrator  raw sockets are allowed: acceleration runs and receives;
+#   user           the server lacks CAP_NET_RAW: the socket is refused with
+#                  WSAEACCES (10013), as on Windows without administrator rights.
+# The plain prefix is the third case: Linux has no raw socket of protocol 0, and
+# Wine refuses it with WSAEPROTONOSUPPORT (10043) even to root.
+# The administrator stand-in needs a user who may open raw sockets: root here.
+CORVANE_RAW_SOCKET_PRELOAD=${CORVANE_RAW_SOCKET_PRELOAD:-$BUILD_ROOT/x86_64/tests/rawsocket/raw-socket-preload.so}
+
+# corvane_standin administrator|user: makes WINEPREFIX the stand-in's prefix
+# (copied from the plain one, made first if need be, when it has none or an
+# older one) and starts its wineserver unless it runs. CORVANE_RAW_SOCKET_LOG
+# names the file in which the server lists the inode of every raw socket it
+# makes, one a line.
+corvane_standin() {
+  local role=$1 limits=()
+  case $role in
+    administrator) ;;
+    user) limits=(setpriv --bounding-set -net_raw --inh-caps -net_raw) ;;
+    *) echo "wine: unknown stand-in '$role' (administrator or user)" >&2; return 2 ;;
+  esac
+  if [ ! -f "$CORVANE_RAW_SOCKET_PRELOAD" ]; then
+    echo "wine: $CORVANE_RAW_SOCKET_PRELOAD is missing: build x86_64 first" >&2
+    return 1
+  fi
+  corvane_wine_prefix || return 1
+  local plain=$WINEPREFIX
+  export WINEPREFIX=$BUILD_ROOT/wineprefix-$role
+  export CORVANE_RAW_SOCKET_LOG=$WINEPREFIX/raw-sockets.log
+  # The lock keeps parallel test programs from copying or starting twice. No
+  # Wine process of the prefix runs before its server: one that found none
+  # would start a plain server of its own.
+  (
+    flock 9
+    if ! corvane_prefix_current; then
+      echo "wine: copying the prefix for the $role stand-in"
+      [ ! -d "$WINEPREFIX" ] || wineserver -k 2>/dev/null || true
+      rm -rf "$WINEPREFIX" "$WINEPREFIX.part"
+      cp -a "$plain" "$WINEPREFIX.part"
+      mv "$WINEPREFIX.part" "$WINEPREFIX"
+    fi
+    # Exit status 2: the prefix's server runs already. A new one is warmed up
+    # as corvane_wineserver_start does. Neither the server nor the Wine
+    # processes that stay with it (services, the desktop) keep the lock or the
+    # caller's output open: ctest waits for the end of a program's output.
+    local status=0
+    "${limits[@]}" env LD_PRELOAD="$CORVANE_RAW_SOCKET_PRELOAD" wineserver -p </dev/null >/dev/null 2>&1 9>&- ||
+      status=$?
+    [ "$status" -ne 2 ] || exit 0
+    if [ "$status" -ne 0 ]; then
+      echo "wine: the $role stand-in's wineserver did not start (status $status)" >&2
+      exit 1
+    fi
+    wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
+  ) 9>"$BUILD_ROOT/wineprefix-$role.lock"
 }

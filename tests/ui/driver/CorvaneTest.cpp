@@ -30,4 +30,19 @@ Program* CorvaneTest::StartExe(const std::string& exePath, const std::string& ar
     return m_programs.back().get();
 }
 
+Program* CorvaneTest::WaitForOtherCopy(DWORD timeoutMs)
+{
+    std::vector<DWORD> known;
+    for (const std::unique_ptr<Program>& program : m_programs)
+        known.push_back(program->Id());
+    std::unique_ptr<Program> copy;
+    WaitUntil([&] { return (copy = Program::FindOtherCopy(m_strCorvaneExe, known)) != nullptr; }, timeoutMs);
+    if (copy == nullptr) {
+        ADD_FAILURE() << "no other copy of " << m_strCorvaneExe << " after " << timeoutMs << " ms";
+        return nullptr;
+    }
+    m_programs.push_back(std::move(copy));
+    return m_programs.back().get();
+}
+
 } // namespace driver

@@ -37,6 +37,10 @@ protected:
     Program* Start(const std::string& arguments = std::string(), const std::string& workingFolder = std::string());
     Program* StartExe(const std::string& exePath, const std::string& arguments = std::string(),
                       const std::string& workingFolder = std::string());
+    // Another copy of the scratch folder's Corvane.exe that a started one
+    // started itself, once it runs; ended with the test like the others.
+    // Null, and a test failure, when none runs within timeoutMs.
+    Program* WaitForOtherCopy(DWORD timeoutMs = 10000);
 
 private:
     std::unique_ptr<ScratchFolder> m_pScratch;

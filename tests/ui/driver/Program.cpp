@@ -2,6 +2,8 @@
 #include "tests/ui/driver/Controls.h"
 #include "tests/ui/driver/Files.h"
 #include <gtest/gtest.h>
+#include <tlhelp32.h>
+#include <algorithm>
 
 namespace driver {
 
@@ -23,10 +25,41 @@ std::unique_ptr<Program> Program::Start(const std::string& exePath, const std::s
     return std::unique_ptr<Program>(new Program(info));
 }
 
+std::unique_ptr<Program> Program::FindOtherCopy(const std::string& exePath, const std::vector<DWORD>& known)
+{
+    const std::string name = exePath.substr(exePath.find_last_of('\\') + 1);
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return nullptr;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    std::unique_ptr<Program> found;
+    for (BOOL more = ::Process32First(snapshot, &entry); more && !found; more = ::Process32Next(snapshot, &entry)) {
+        if (::lstrcmpiA(entry.szExeFile, name.c_str()) != 0
+            || std::find(known.begin(), known.end(), entry.th32ProcessID) != known.end())
+            continue;
+        PROCESS_INFORMATION info = {};
+        info.dwProcessId = entry.th32ProcessID;
+        info.hProcess = ::OpenProcess(PROCESS_ALL_ACCESS, FALSE, entry.th32ProcessID);
+        if (info.hProcess == nullptr)
+            continue;
+        char image[MAX_PATH] = {};
+        DWORD length = sizeof image;
+        if (::QueryFullProcessImageNameA(info.hProcess, 0, image, &length) && ::lstrcmpiA(image, exePath.c_str()) == 0)
+            found.reset(new Program(info));
+        else
+            ::CloseHandle(info.hProcess);
+    }
+    ::CloseHandle(snapshot);
+    return found;
+}
+
 Program::~Program()
 {
     Terminate();
-    ::CloseHandle(m_info.hThread);
+    // A copy found running has no thread handle of ours.
+    if (m_info.hThread != nullptr)
+        ::CloseHandle(m_info.hThread);
     ::CloseHandle(m_info.hProcess);
 }
 

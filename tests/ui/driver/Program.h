@@ -16,6 +16,10 @@ public:
     // a test failure, when the process cannot be created.
     static std::unique_ptr<Program> Start(const std::string& exePath, const std::string& arguments = std::string(),
                                           const std::string& workingFolder = std::string());
+    // The other running copy of exePath, one that the program itself
+    // started: the first process of that file not in `known`, taken over so
+    // that it too ends with the object. Null when there is none.
+    static std::unique_ptr<Program> FindOtherCopy(const std::string& exePath, const std::vector<DWORD>& known);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;

@@ -33,7 +33,7 @@ using PFN_NTQUERYSYSTEMINFORMATION = LONG(NTAPI*)(ULONG infoClass, PVOID buffer,
 
 } // namespace
 
-std::optional<std::size_t> HandleCount(DWORD processId)
+std::optional<std::vector<HANDLE>> HandlesOf(DWORD processId)
 {
     const auto query = reinterpret_cast<PFN_NTQUERYSYSTEMINFORMATION>(reinterpret_cast<void*>(
         ::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
@@ -53,12 +53,20 @@ std::optional<std::size_t> HandleCount(DWORD processId)
         break;
     }
     const auto* table = reinterpret_cast<const HandleTable*>(buffer.data());
-    std::size_t count = 0;
+    std::vector<HANDLE> handles;
     for (ULONG_PTR i = 0; i < table->count; ++i) {
         if (table->entries[i].processId == processId)
-            ++count;
+            handles.push_back(reinterpret_cast<HANDLE>(table->entries[i].handle));
     }
-    return count;
+    return handles;
+}
+
+std::optional<std::size_t> HandleCount(DWORD processId)
+{
+    const std::optional<std::vector<HANDLE>> handles = HandlesOf(processId);
+    if (!handles)
+        return std::nullopt;
+    return handles->size();
 }
 
 std::optional<std::size_t> ThreadCount(DWORD processId)

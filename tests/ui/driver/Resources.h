@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 // What a running program holds, read from outside: the measures a soak test
 // compares between its warm-up and its end.
@@ -19,7 +20,9 @@ struct ProcessResources {
 std::optional<ProcessResources> ReadResources(HANDLE process, DWORD processId);
 
 // Open handles of a process, from the system's handle table: under Wine 8
-// GetProcessHandleCount succeeds with 0 for every process.
+// GetProcessHandleCount succeeds with 0 for every process. The handles are
+// the process's own values, for DuplicateHandle.
+std::optional<std::vector<HANDLE>> HandlesOf(DWORD processId);
 std::optional<std::size_t> HandleCount(DWORD processId);
 // Threads of a process in a Toolhelp snapshot.
 std::optional<std::size_t> ThreadCount(DWORD processId);

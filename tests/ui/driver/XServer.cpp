@@ -1,4 +1,7 @@
 #include "tests/ui/driver/XServer.h"
+#include "tests/ui/driver/Controls.h"
+#include "tests/ui/driver/Files.h"
+#include "tests/ui/driver/Program.h"
 #include "tests/ui/driver/UnixShell.h"
 #include <gtest/gtest.h>
 
@@ -34,6 +37,31 @@ bool TypeOnKeyboard(const std::string& text, int delayMs)
 bool PressKeys(const std::string& keys)
 {
     return RunOnXServer("xdotool key --delay 50 " + keys);
+}
+
+HWND FindShownTooltip(const Program& program)
+{
+    for (HWND window : program.TopLevelWindows()) {
+        if (ClassOf(window) == "tooltips_class32" && ::IsWindowVisible(window))
+            return window;
+    }
+    return nullptr;
+}
+
+std::optional<std::string> TooltipOver(const Program& program, HWND control)
+{
+    RECT rect = {};
+    ::GetWindowRect(control, &rect);
+    const int x = (rect.left + rect.right) / 2;
+    const int y = (rect.top + rect.bottom) / 2;
+    // A second, small move: when the pointer stood there already the first
+    // moved nothing, and the tooltip starts its wait on a move over the control.
+    if (!MovePointer(x, y) || !MovePointer(x + 2, y + 1))
+        return std::nullopt;
+    HWND tip = nullptr;
+    if (!WaitUntil([&] { return (tip = FindShownTooltip(program)) != nullptr; }, 5000))
+        return std::nullopt;
+    return TextOf(tip);
 }
 
 } // namespace driver

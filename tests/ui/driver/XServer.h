@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <optional>
 #include <string>
 
 // The X server the tests run on, worked with its own tools: the real pointer
@@ -7,6 +8,8 @@
 // gets the whole chain of input the platform makes of it (hover, capture,
 // double-click timing).
 namespace driver {
+
+class Program;
 
 // Runs a Unix shell command (no double quotes in it) with RunShell and waits
 // for it to finish; true when it ended with status 0 within timeoutMs, a test
@@ -24,5 +27,12 @@ bool ClickAt(int x, int y, int clicks = 1);
 // `keys` are X key names separated by blanks ("End BackSpace").
 bool TypeOnKeyboard(const std::string& text, int delayMs);
 bool PressKeys(const std::string& keys);
+
+// A tooltip of the program that is shown (the common controls' tooltip
+// window); null when none is.
+HWND FindShownTooltip(const Program& program);
+// Rests the pointer on the centre of control and gives the text of the
+// tooltip the program shows for it; none when none shows within 5 s.
+std::optional<std::string> TooltipOver(const Program& program, HWND control);
 
 } // namespace driver

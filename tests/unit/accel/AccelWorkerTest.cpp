@@ -83,22 +83,15 @@ TEST_F(AccelWorkerTest, OversizedDatagramIsDiscardedAndDrainingGoesOn)
     EXPECT_EQ(CloseRecorder::Count(socket), 1);
 }
 
-TEST_F(AccelWorkerTest, FailedReceiveEndsWithOneAndClosesTheSocketOnce)
+TEST_F(AccelWorkerTest, FailedReceiveEndsTheSessionWithOneAndClosesTheSocketOnce)
 {
     // A stream socket that is not connected refuses every receive.
     const SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     WorkerRun worker(socket);
     ASSERT_TRUE(worker.Ends());
     EXPECT_EQ(worker.ExitCode(), 1u);
+    EXPECT_TRUE(worker.Session().HasEnded());
+    EXPECT_FALSE(worker.Session().IsStopped());
     EXPECT_EQ(CloseRecorder::Count(socket), 1);
     EXPECT_EQ(CloseRecorder::Total(), 1);
-}
-
-TEST_F(AccelWorkerTest, SessionWithoutSocketEndsWithOneAndClosesNothing)
-{
-    // What a start gets when raw sockets are refused.
-    WorkerRun worker(INVALID_SOCKET);
-    ASSERT_TRUE(worker.Ends());
-    EXPECT_EQ(worker.ExitCode(), 1u);
-    EXPECT_EQ(CloseRecorder::Total(), 0);
 }

@@ -24,7 +24,7 @@ TEST_F(RawSocketTest, BindsToTheChosenAddress)
 {
     SOCKET socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
     // Receive-all mode is refused here; the socket is kept all the same.
-    ASSERT_EQ(BindReceiveAll(socket, "127.0.0.1"), socket);
+    ASSERT_EQ(BindReceiveAll(socket, "127.0.0.1").socket, socket);
     sockaddr_in bound;
     int length = sizeof bound;
     ASSERT_EQ(::getsockname(socket, reinterpret_cast<sockaddr*>(&bound), &length), 0);
@@ -33,11 +33,13 @@ TEST_F(RawSocketTest, BindsToTheChosenAddress)
     ::closesocket(socket);
 }
 
-TEST_F(RawSocketTest, FailedBindClosesTheSocketOnce)
+TEST_F(RawSocketTest, FailedBindClosesTheSocketOnceAndGivesItsError)
 {
     // Binding a second time fails with WSAEINVAL.
     SOCKET socket = BoundUdpSocket();
-    EXPECT_EQ(BindReceiveAll(socket, "127.0.0.1"), INVALID_SOCKET);
+    const OpenedSocket opened = BindReceiveAll(socket, "127.0.0.1");
+    EXPECT_EQ(opened.socket, INVALID_SOCKET);
+    EXPECT_EQ(opened.error, WSAEINVAL);
     EXPECT_EQ(CloseRecorder::Count(socket), 1);
     EXPECT_EQ(CloseRecorder::Total(), 1);
 }
@@ -46,7 +48,7 @@ TEST_F(RawSocketTest, BindInProgressCountsAsBound)
 {
     g_pfnBind = &BindInProgress;
     SOCKET socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    EXPECT_EQ(BindReceiveAll(socket, "192.168.1.5"), socket);
+    EXPECT_EQ(BindReceiveAll(socket, "192.168.1.5").socket, socket);
     EXPECT_EQ(s_boundTo.sin_family, AF_INET);
     EXPECT_EQ(s_boundTo.sin_port, 0);
     EXPECT_EQ(s_boundTo.sin_addr.s_addr, ::inet_addr("192.168.1.5"));
@@ -57,6 +59,8 @@ TEST_F(RawSocketTest, BindInProgressCountsAsBound)
 TEST_F(RawSocketTest, EmptyAddressTableLeavesNoUsableSocket)
 {
     SOCKET socket = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    EXPECT_EQ(BindReceiveAll(socket, nullptr), INVALID_SOCKET);
+    const OpenedSocket opened = BindReceiveAll(socket, nullptr);
+    EXPECT_EQ(opened.socket, INVALID_SOCKET);
+    EXPECT_EQ(opened.error, WSAEADDRNOTAVAIL);
     EXPECT_EQ(CloseRecorder::Count(socket), 1);
 }
