@@ -7,8 +7,6 @@
 #include "tray/SystemTray.h"
 #include "net/IfTable.h"
 #include "net/InterfacePositions.h"
-#include <winsock2.h>
-#include <iphlpapi.h>
 #include <string>
 
 // The main window: the program's one real window and the owner of every live

@@ -35,14 +35,13 @@ void CMorvishDlg::OnSelchangeNetwork()
         return;
     m_nNetwork = position;
     // The labels show the new counters with the next statistics tick.
-    m_pIfTable.Refresh();
     TakeCountersOf(m_nNetwork);
     WriteProductValue(kNetwork, static_cast<DWORD>(m_nNetwork));
 }
 
 void CMorvishDlg::TakeCountersOf(int position)
 {
-    ByteCounterTexts counters = CountersAt(m_pIfTable, m_aIfIndex, position);
+    ByteCounterTexts counters = ReadCountersAt(m_pIfTable, m_aIfIndex, position);
     m_strBytesSent.swap(counters.sent);
     m_strBytesReceived.swap(counters.received);
 }
@@ -59,7 +58,6 @@ void CMorvishDlg::RefreshStatistics()
     // Reading back first keeps what the user has typed into the edit boxes.
     UpdateData(true);
     TickWindowClock();
-    m_pIfTable.Refresh();
     TakeCountersOf(m_nNetwork);
     // A failure to build a text ends the tick; the labels keep what they showed.
     try {

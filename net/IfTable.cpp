@@ -8,6 +8,7 @@
 
 PFN_GETIFTABLE g_pfnGetIfTable = nullptr;
 PFN_GETNUMBEROFINTERFACES g_pfnGetNumberOfInterfaces = nullptr;
+PFN_GETIFENTRY2 g_pfnGetIfEntry2 = nullptr;
 
 namespace {
 
@@ -31,6 +32,7 @@ bool ResolveIpHelperEntries(const char* library)
 {
     g_pfnGetIfTable = LookUp<PFN_GETIFTABLE>(library, "GetIfTable");
     g_pfnGetNumberOfInterfaces = LookUp<PFN_GETNUMBEROFINTERFACES>(library, "GetNumberOfInterfaces");
+    g_pfnGetIfEntry2 = LookUp<PFN_GETIFENTRY2>(library, "GetIfEntry2");
     return g_pfnGetIfTable != nullptr && g_pfnGetNumberOfInterfaces != nullptr;
 }
 
@@ -112,4 +114,22 @@ ByteCounterTexts CountersAt(const CIfTable& table, const CInterfacePositions& po
     if (row == nullptr)
         return {};
     return {ByteCounterText(row->dwOutOctets), ByteCounterText(row->dwInOctets)};
+}
+
+ByteCounterTexts ReadCountersAt(CIfTable& table, const CInterfacePositions& positions, int position)
+{
+    const std::optional<std::uint32_t> index = positions.IndexAt(position);
+    if (!index)
+        return {};
+    if (g_pfnGetIfEntry2 == nullptr) {
+        table.Refresh();
+        return CountersAt(table, positions, position);
+    }
+    // The interface is named by its index alone: a zero LUID tells the
+    // platform to look the index up.
+    MIB_IF_ROW2 row{};
+    row.InterfaceIndex = *index;
+    if (g_pfnGetIfEntry2(&row) != NO_ERROR)
+        return {};
+    return {ByteCounterText(row.OutOctets), ByteCounterText(row.InOctets)};
 }

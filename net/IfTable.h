@@ -1,22 +1,27 @@
 #pragma once
 #include "net/InterfacePositions.h"
-#include <winsock2.h>
-#include <iphlpapi.h>
+#include "net/IpHelper.h"
 #include <memory>
 #include <string>
 
 // The IP Helper entry points, resolved at run time. A test points
-// g_pfnGetIfTable at a table of its own making.
+// g_pfnGetIfTable at a table of its own making. GetIfEntry2 gives an
+// interface's 64-bit byte counters; the table's rows hold only their low 32
+// bits, which wrap after 4 GiB. Windows XP lacks it: there it stays null and
+// the table's counters are shown.
 using PFN_GETIFTABLE = DWORD(WINAPI*)(PMIB_IFTABLE table, PULONG size, BOOL order);
 using PFN_GETNUMBEROFINTERFACES = DWORD(WINAPI*)(PDWORD count);
+using PFN_GETIFENTRY2 = DWORD(WINAPI*)(PMIB_IF_ROW2 row);
 extern PFN_GETIFTABLE g_pfnGetIfTable;
 extern PFN_GETNUMBEROFINTERFACES g_pfnGetNumberOfInterfaces;
+extern PFN_GETIFENTRY2 g_pfnGetIfEntry2;
 
 constexpr const char* kIpHelperLibrary = "Iphlpapi.dll";
 
-// Loads library once for each entry point and looks both up; the library is
-// never released. False when either cannot be found; both pointers are then
-// whatever the lookups gave, null for a missing one.
+// Loads library once for each entry point and looks each up; the library is
+// never released. False when GetIfTable or GetNumberOfInterfaces cannot be
+// found; the pointers are then whatever the lookups gave, null for a missing
+// one. A missing GetIfEntry2 leaves only its own pointer null.
 bool ResolveIpHelperEntries(const char* library = kIpHelperLibrary);
 
 // The interface table, read through g_pfnGetIfTable in ascending order of
@@ -60,9 +65,13 @@ std::string InterfaceLabel(const MIB_IFROW& row);
 
 // Bytes Sent and Bytes Received of the interface at a position of the
 // interface box; both empty when the position names no listed interface or
-// that interface is not in the table (gone, for now).
+// that interface is not there (gone, for now).
 struct ByteCounterTexts {
     std::string sent;
     std::string received;
 };
+// The table's 32-bit counters, as the last read left them.
 ByteCounterTexts CountersAt(const CIfTable& table, const CInterfacePositions& positions, int position);
+// The counters as they are now: asked of GetIfEntry2 for that one interface,
+// or, without it, from the table read again.
+ByteCounterTexts ReadCountersAt(CIfTable& table, const CInterfacePositions& positions, int position);

@@ -1,6 +1,5 @@
 #pragma once
-#include <winsock2.h>
-#include <iphlpapi.h>
+#include "net/IpHelper.h"
 
 // The address-table query, swappable so that a test can make it fail or
 // answer with a table of its own making.

@@ -2,9 +2,10 @@
 #include <cstdint>
 #include <string>
 
-// The platform's counters are 32-bit totals that wrap to 0; shown as they
-// are, between two blanks.
-std::string ByteCounterText(std::uint32_t octets);
+// A byte counter as the platform keeps it, the whole number between two
+// blanks: up to 20 digits for a 64-bit total, up to 10 where only the 32-bit
+// total is there (it wraps to 0 after 4 GiB).
+std::string ByteCounterText(std::uint64_t octets);
 
 // The flags of InternetGetConnectedState that name a kind of connection.
 constexpr std::uint32_t kConnectionModem = 0x01;

@@ -15,7 +15,7 @@ packages=(
   xvfb xauth xdotool imagemagick fonts-wine fonts-crosextra-carlito
   cmake make googletest
   clang libclang-rt-14-dev
-  netbase cmark-gfm
+  netbase iproute2 cmark-gfm
   nsis zip unzip
 )
 

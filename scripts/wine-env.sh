@@ -79,6 +79,18 @@ corvane_wineserver_stop() {
   done
 }
 
+# Makes WINEPREFIX a copy of the prefix $1 unless it is one of the current
+# version already: a copy takes a few seconds where a new prefix takes ten or
+# more. The caller holds a lock of its own on the copy.
+corvane_prefix_copy() {
+  corvane_prefix_current && return 0
+  echo "wine: copying the prefix $1 to $WINEPREFIX"
+  [ ! -d "$WINEPREFIX" ] || wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX" "$WINEPREFIX.part"
+  cp -a "$1" "$WINEPREFIX.part"
+  mv "$WINEPREFIX.part" "$WINEPREFIX"
+}
+
 # The stand-ins for the rights that acceleration's raw socket needs. Wine
 # makes every socket of its programs in the wineserver, so that server's Linux
 # capabilities decide, as the user's rights decide on Windows. Each stand-in is
@@ -117,13 +129,7 @@ corvane_standin() {
   # would start a plain server of its own.
   (
     flock 9
-    if ! corvane_prefix_current; then
-      echo "wine: copying the prefix for the $role stand-in"
-      [ ! -d "$WINEPREFIX" ] || wineserver -k 2>/dev/null || true
-      rm -rf "$WINEPREFIX" "$WINEPREFIX.part"
-      cp -a "$plain" "$WINEPREFIX.part"
-      mv "$WINEPREFIX.part" "$WINEPREFIX"
-    fi
+    corvane_prefix_copy "$plain"
     # Exit status 2: the prefix's server runs already. A new one is warmed up
     # as corvane_wineserver_start does. Neither the server nor the Wine
     # processes that stay with it (services, the desktop) keep the lock or the

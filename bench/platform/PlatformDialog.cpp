@@ -2,13 +2,15 @@
 // the platform work Corvane cannot do without. It loads the same system
 // libraries, puts one icon in the notification area, starts the program
 // beside it named UpdateApp.exe by full path, and runs two one-second timers:
-// the first reads the interface table (through an entry point looked up at
-// run time) and the connection state and shows a count and two counters, the
-// second shows a count of its own. Whatever Corvane costs beyond this is its
-// own code's doing.
+// the first reads the 64-bit byte counters of the interface table's first
+// interface (through GetIfEntry2 looked up at run time; the table is read
+// once, at start) and the connection state and shows a count and the two
+// counters, the second shows a count of its own. Whatever Corvane costs
+// beyond this is its own code's doing.
 #include <winsock2.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <ws2ipdef.h>
 #include <iphlpapi.h>
 #include <shellapi.h>
 #include <wininet.h>
@@ -28,15 +30,16 @@ constexpr int kSentLabel = 102;
 constexpr int kReceivedLabel = 103;
 
 using PFN_GETIFTABLE = DWORD(WINAPI*)(PMIB_IFTABLE table, PULONG size, BOOL order);
+using PFN_GETIFENTRY2 = DWORD(WINAPI*)(PMIB_IF_ROW2 row);
 
 struct Floor {
-    PFN_GETIFTABLE getIfTable = nullptr;
-    std::vector<unsigned char> table;
+    PFN_GETIFENTRY2 getIfEntry2 = nullptr;
+    NET_IFINDEX interfaceIndex = 0;
     NOTIFYICONDATAA icon = {};
     unsigned statsTicks = 0;
     unsigned clockTicks = 0;
-    DWORD sent = 0;
-    DWORD received = 0;
+    ULONG64 sent = 0;
+    ULONG64 received = 0;
 };
 
 Floor g_floor;
@@ -61,17 +64,28 @@ void ReadSetting()
     ::RegCloseKey(key);
 }
 
+template <typename Function>
+Function LookUp(HMODULE library, const char* name)
+{
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
+}
+
+// The first interface of the table; the counters are asked of it alone.
 void LoadInterfaceTable()
 {
     HMODULE library = ::LoadLibraryA("Iphlpapi.dll");
     if (library == nullptr)
         return;
-    g_floor.getIfTable = reinterpret_cast<PFN_GETIFTABLE>(
-        reinterpret_cast<void*>(::GetProcAddress(library, "GetIfTable")));
+    const auto getIfTable = LookUp<PFN_GETIFTABLE>(library, "GetIfTable");
     ULONG size = 0;
-    if (g_floor.getIfTable == nullptr || g_floor.getIfTable(nullptr, &size, TRUE) != ERROR_INSUFFICIENT_BUFFER)
+    if (getIfTable == nullptr || getIfTable(nullptr, &size, TRUE) != ERROR_INSUFFICIENT_BUFFER)
         return;
-    g_floor.table.resize(size);
+    std::vector<unsigned char> buffer(size);
+    auto* table = reinterpret_cast<PMIB_IFTABLE>(buffer.data());
+    if (size < sizeof(MIB_IFTABLE) || getIfTable(table, &size, TRUE) != NO_ERROR || table->dwNumEntries == 0)
+        return;
+    g_floor.interfaceIndex = table->table[0].dwIndex;
+    g_floor.getIfEntry2 = LookUp<PFN_GETIFENTRY2>(library, "GetIfEntry2");
 }
 
 // The local addresses, once, as an acceleration session needs them.
@@ -88,7 +102,7 @@ void ShowCount(HWND dialog, int id, unsigned count)
 }
 
 // A text is set only when it changes, as Corvane does.
-void ShowCounter(HWND dialog, int id, DWORD& shown, DWORD now)
+void ShowCounter(HWND dialog, int id, ULONG64& shown, ULONG64 now)
 {
     if (now == shown)
         return;
@@ -99,11 +113,11 @@ void ShowCounter(HWND dialog, int id, DWORD& shown, DWORD now)
 void StatsTick(HWND dialog)
 {
     ShowCount(dialog, kStatsCountEdit, ++g_floor.statsTicks);
-    ULONG size = static_cast<ULONG>(g_floor.table.size());
-    auto* table = reinterpret_cast<PMIB_IFTABLE>(g_floor.table.data());
-    if (size >= sizeof(MIB_IFTABLE) && g_floor.getIfTable(table, &size, TRUE) == NO_ERROR && table->dwNumEntries > 0) {
-        ShowCounter(dialog, kSentLabel, g_floor.sent, table->table[0].dwOutOctets);
-        ShowCounter(dialog, kReceivedLabel, g_floor.received, table->table[0].dwInOctets);
+    MIB_IF_ROW2 row = {};
+    row.InterfaceIndex = g_floor.interfaceIndex;
+    if (g_floor.getIfEntry2(&row) == NO_ERROR) {
+        ShowCounter(dialog, kSentLabel, g_floor.sent, row.OutOctets);
+        ShowCounter(dialog, kReceivedLabel, g_floor.received, row.InOctets);
     }
     DWORD flags = 0;
     ::InternetGetConnectedState(&flags, 0);
@@ -143,7 +157,7 @@ INT_PTR CALLBACK PlatformDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     case WM_INITDIALOG:
         return OnInitDialog(dialog);
     case WM_TIMER:
-        if (wParam == kStatsTimer && g_floor.getIfTable != nullptr)
+        if (wParam == kStatsTimer && g_floor.getIfEntry2 != nullptr)
             StatsTick(dialog);
         else if (wParam == kClockTimer)
             ShowCount(dialog, kClockCountEdit, ++g_floor.clockTicks);

@@ -1,7 +1,8 @@
 // Black-box test of the main window as the screen shows it: the texts its
-// layout was made for are drawn whole inside their labels in the dialog's
-// font, and the close box shows the caption buttons' cross, not a letter of
-// some other font standing in for the missing symbol font.
+// layout was made for (the longest byte counters among them) are drawn whole
+// inside their labels in the dialog's font, and the close box shows the
+// caption buttons' cross, not a letter of some other font standing in for the
+// missing symbol font.
 #include "tests/ui/driver/CorvaneTest.h"
 #include "tests/ui/driver/ProgramTimers.h"
 #include "tests/ui/driver/ScreenImage.h"
@@ -185,7 +186,7 @@ using MainWindowLooks = CorvaneTest;
 
 } // namespace
 
-TEST_F(MainWindowLooks, CaptionAndClocksDrawnWholeAndTheCloseBoxACross)
+TEST_F(MainWindowLooks, CaptionClocksAndCountersDrawnWholeAndTheCloseBoxACross)
 {
     Program* program = Start();
     ASSERT_NE(program, nullptr);
@@ -200,6 +201,10 @@ TEST_F(MainWindowLooks, CaptionAndClocksDrawnWholeAndTheCloseBoxACross)
             SendTimer(window, timer);
         ASSERT_EQ(ControlText(window, clock), "  0 hrs :  0 mins : 59 secs");
     }
+    // The longest byte counters there are: 64-bit totals of 20 digits.
+    const int counters[] = { kBytesSent, kBytesReceived };
+    for (int counter : counters)
+        SetControlText(window, counter, " 18446744073709551615 ");
     const std::optional<ScreenImage> image = TakeSettledWindowImage(window, Scratch().File("main-window.png"));
     ASSERT_TRUE(image.has_value());
 
@@ -216,6 +221,10 @@ TEST_F(MainWindowLooks, CaptionAndClocksDrawnWholeAndTheCloseBoxACross)
     {
         SCOPED_TRACE("the session clock");
         ExpectDrawnWhole(*image, window, ::GetDlgItem(window, kSessionClock), ControlText(window, kSessionClock));
+    }
+    for (int counter : counters) {
+        SCOPED_TRACE(counter == kBytesSent ? "Bytes Sent" : "Bytes Received");
+        ExpectDrawnWhole(*image, window, ::GetDlgItem(window, counter), ControlText(window, counter));
     }
     ExpectCross(image->Part(CloseBoxInWindow(window)));
 }

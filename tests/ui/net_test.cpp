@@ -2,86 +2,14 @@
 // Corvane.exe under Wine, compared with what Linux itself reports about the
 // machine's interfaces.
 #include "tests/ui/driver/CorvaneTest.h"
+#include "tests/ui/driver/LinuxInterfaces.h"
 #include "tests/ui/driver/ProgramTimers.h"
-#include <algorithm>
-#include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace {
 
 using namespace driver;
-
-// An interface as Linux lists it under /sys/class/net.
-struct LinuxInterface {
-    std::string name;
-    int index = 0;
-};
-
-std::string SysNetFile(const std::string& name, const std::string& file)
-{
-    return WindowsPathFromUnix("/sys/class/net/" + name + "/" + file);
-}
-
-std::uint32_t SysCounter(const std::string& name, const char* file)
-{
-    const std::optional<std::string> text = ReadFileText(SysNetFile(name, std::string("statistics/") + file));
-    // The platform's counters are the low 32 bits of Linux's 64-bit ones.
-    return text ? static_cast<std::uint32_t>(std::stoull(*text)) : 0;
-}
-
-// Wine lists the interfaces in the order of their index.
-std::vector<LinuxInterface> LinuxInterfaces()
-{
-    std::vector<LinuxInterface> interfaces;
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA(WindowsPathFromUnix("/sys/class/net/*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return interfaces;
-    do {
-        const std::string name = found.cFileName;
-        const std::optional<std::string> index = ReadFileText(SysNetFile(name, "ifindex"));
-        if (name != "." && name != ".." && index)
-            interfaces.push_back({name, std::stoi(*index)});
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
-    std::sort(interfaces.begin(), interfaces.end(),
-              [](const LinuxInterface& a, const LinuxInterface& b) { return a.index < b.index; });
-    return interfaces;
-}
-
-// " 123 " -> 123.
-std::uint32_t ShownCounter(const std::string& text)
-{
-    unsigned long value = 0;
-    char end = 0;
-    EXPECT_EQ(std::sscanf(text.c_str(), " %lu%c", &value, &end), 2) << '"' << text << '"';
-    EXPECT_EQ(text, " " + std::to_string(value) + " ");
-    return static_cast<std::uint32_t>(value);
-}
-
-// A counter shown between two readings of Linux's own, counting modulo 2^32.
-void ExpectBetween(std::uint32_t before, std::uint32_t shown, std::uint32_t after)
-{
-    EXPECT_LE(static_cast<std::uint32_t>(shown - before), static_cast<std::uint32_t>(after - before))
-        << "before " << before << ", shown " << shown << ", after " << after;
-}
-
-// One statistics tick, and the counters it shows compared with Linux's. The
-// program's own timer is stopped first: a tick of its own between Linux's
-// second reading and the look at the window would show later counters.
-void ExpectCountersOf(HWND window, const std::string& name)
-{
-    ASSERT_TRUE(StopWindowTimers(window, { kStatsTimer }));
-    const std::uint32_t sentBefore = SysCounter(name, "tx_bytes");
-    const std::uint32_t receivedBefore = SysCounter(name, "rx_bytes");
-    SendTimer(window, kStatsTimer);
-    const std::uint32_t sentAfter = SysCounter(name, "tx_bytes");
-    const std::uint32_t receivedAfter = SysCounter(name, "rx_bytes");
-    ExpectBetween(sentBefore, ShownCounter(ControlText(window, kBytesSent)), sentAfter);
-    ExpectBetween(receivedBefore, ShownCounter(ControlText(window, kBytesReceived)), receivedAfter);
-}
 
 using NetTest = CorvaneTest;
 

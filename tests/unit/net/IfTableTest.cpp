@@ -56,6 +56,25 @@ DWORD WINAPI OvercountingGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
     return result;
 }
 
+// Each interface's whole counters, as GetIfEntry2 gives them: 1 GB more each
+// way than the table's 32-bit rows show, past 4 GiB; and every index asked.
+std::vector<ULONG> s_asked;
+
+DWORD WINAPI FakeGetIfEntry2(PMIB_IF_ROW2 row)
+{
+    s_asked.push_back(row->InterfaceIndex);
+    if (row->InterfaceLuid.Value != 0)
+        return ERROR_INVALID_PARAMETER;
+    for (const MIB_IFROW& known : s_rows) {
+        if (known.dwIndex == row->InterfaceIndex) {
+            row->InOctets = (ULONG64{1} << 32) + known.dwInOctets;
+            row->OutOctets = (ULONG64{1} << 32) + known.dwOutOctets;
+            return NO_ERROR;
+        }
+    }
+    return ERROR_FILE_NOT_FOUND;
+}
+
 // A new adapter appears after every answer.
 DWORD WINAPI GrowingGetIfTable(PMIB_IFTABLE table, PULONG size, BOOL order)
 {
@@ -80,9 +99,15 @@ protected:
         s_rows = {Row(1, "lo", 10, 20), Row(2, "eth0", 3000000000u, 4000000000u)};
         s_offered.clear();
         s_orders.clear();
+        s_asked.clear();
         g_pfnGetIfTable = FakeGetIfTable;
+        g_pfnGetIfEntry2 = nullptr;
     }
-    void TearDown() override { g_pfnGetIfTable = nullptr; }
+    void TearDown() override
+    {
+        g_pfnGetIfTable = nullptr;
+        g_pfnGetIfEntry2 = nullptr;
+    }
 
     // The interface box as the window fills it from the table's rows.
     static CInterfacePositions AllRows(const CIfTable& table)
@@ -129,15 +154,39 @@ TEST_F(IfTableTest, CountersOfAPositionAndOfNone)
     EXPECT_EQ(CountersAt(table, CInterfacePositions(), 0).received, "");
 }
 
-TEST_F(IfTableTest, RefreshShowsNewCountersAndTheWrap)
+TEST_F(IfTableTest, WholeCountersAreAskedOfTheInterfaceAlone)
 {
     CIfTable table;
     ASSERT_TRUE(table.Load());
     const CInterfacePositions positions = AllRows(table);
+    g_pfnGetIfEntry2 = FakeGetIfEntry2;
+    const size_t tableReads = s_offered.size();
+
+    const ByteCounterTexts eth0 = ReadCountersAt(table, positions, 1);
+    EXPECT_EQ(eth0.sent, " 8294967296 ");
+    EXPECT_EQ(eth0.received, " 7294967296 ");
+    EXPECT_EQ(s_asked, std::vector<ULONG>{2});
+    EXPECT_EQ(s_offered.size(), tableReads) << "the table is not read for them";
+
+    // A gone interface, and a position that names none.
+    s_rows.erase(s_rows.begin());
+    EXPECT_EQ(ReadCountersAt(table, positions, 0).sent, "");
+    EXPECT_EQ(ReadCountersAt(table, positions, 2).received, "");
+    EXPECT_EQ(s_asked, (std::vector<ULONG>{2, 1}));
+}
+
+TEST_F(IfTableTest, WithoutGetIfEntry2TheTableIsReadAgainAndItsCountersWrap)
+{
+    CIfTable table;
+    ASSERT_TRUE(table.Load());
+    const CInterfacePositions positions = AllRows(table);
+    const size_t tableReads = s_offered.size();
 
     s_rows[1].dwInOctets = 3000000000u + 1294967296u + 1500u;
-    table.Refresh();
-    EXPECT_EQ(CountersAt(table, positions, 1).received, " 1500 ");
+    const ByteCounterTexts eth0 = ReadCountersAt(table, positions, 1);
+    EXPECT_EQ(eth0.received, " 1500 ");
+    EXPECT_EQ(eth0.sent, " 4000000000 ");
+    EXPECT_EQ(s_offered.size(), tableReads + 1);
 }
 
 TEST_F(IfTableTest, TheChosenInterfaceIsFollowedAsTheTableGrowsShrinksAndMoves)
@@ -222,8 +271,11 @@ TEST(IpHelperEntries, ResolvedFromTheSystemLibraryOnly)
     EXPECT_FALSE(ResolveIpHelperEntries("NoSuchIpHelper.dll"));
     EXPECT_EQ(g_pfnGetIfTable, nullptr);
     EXPECT_EQ(g_pfnGetNumberOfInterfaces, nullptr);
+    EXPECT_EQ(g_pfnGetIfEntry2, nullptr);
 
+    // Wine's library has the 64-bit counters of Vista and later.
     ASSERT_TRUE(ResolveIpHelperEntries());
+    EXPECT_NE(g_pfnGetIfEntry2, nullptr);
     DWORD count = 0;
     EXPECT_EQ(g_pfnGetNumberOfInterfaces(&count), static_cast<DWORD>(NO_ERROR));
 
@@ -236,4 +288,5 @@ TEST(IpHelperEntries, ResolvedFromTheSystemLibraryOnly)
         loopback = loopback || InterfaceLabel(*table.Row(static_cast<int>(row))).rfind(" lo ", 0) == 0;
     EXPECT_TRUE(loopback);
     g_pfnGetIfTable = nullptr;
+    g_pfnGetIfEntry2 = nullptr;
 }
