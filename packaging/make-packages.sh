@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Makes Corvane's packages from both builds in $BUILD_ROOT (x86_64 and i686) into
 # $BUILD_ROOT/packages: a portable zip for each, the installer that holds both,
-# and the SHA-256 sums of the three.
+# and the SHA-256 sums of the three. With CORVANE_SIGN_PFX and
+# CORVANE_SIGN_PASSWORD set, both programs, the uninstaller and the installer
+# are signed first (sign.sh).
 # Usage: make-packages.sh [makensis options for the installer...]
 #
 # The same commit gives the same bytes whatever the folder, the time, the time
@@ -27,6 +29,13 @@ fi
 export SOURCE_DATE_EPOCH
 
 rm -rf "$packages" "$staging"
+if [ -n "${CORVANE_SIGN_PFX:-}" ]; then
+  "$here/sign.sh" --check
+  echo "packages: signing with $CORVANE_SIGN_PFX${CORVANE_SIGN_TIMESTAMP_URL:+, time stamps from $CORVANE_SIGN_TIMESTAMP_URL}"
+else
+  echo "packages: not signed (set CORVANE_SIGN_PFX and CORVANE_SIGN_PASSWORD to sign)"
+fi
+
 trap 'rm -rf "$staging"' EXIT
 mkdir -p "$staging/out"
 # makensis leaves its temporary files behind when a step fails.
@@ -44,6 +53,7 @@ for pair in x86:i686 x64:x86_64; do
   cp "$build"/guide/*.png "$folder/guide/"
   # CRLF, so that every Notepad shows the lines.
   sed -e "s/@VERSION@/$version/g" -e 's/$/\r/' "$here/README.txt" >"$folder/README.txt"
+  [ -z "${CORVANE_SIGN_PFX:-}" ] || "$here/sign.sh" "$folder/Corvane.exe"
   find "$folder" -type f -exec chmod 644 {} +
   find "$folder" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
   # zip stores local times: in UTC they are the same everywhere.
