@@ -11,7 +11,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 export BUILD_ROOT=${BUILD_ROOT:-$root/build}
 
 "$root/scripts/setup.sh"
-# A certificate that does not open stops the run before the build.
+# A certificate that does not open stops the run before the build, and like
+# any run that stops, leaves no packages: none of an earlier run that could
+# pass for this one's.
+rm -rf "$BUILD_ROOT/packages"
 [ -z "${CORVANE_SIGN_PFX:-}" ] || "$root/packaging/sign.sh" --check
 "$root/scripts/build.sh" --program x86_64 i686
 "$root/packaging/make-packages.sh"
