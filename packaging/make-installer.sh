@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# Makes Corvane's installer from both builds in $BUILD_ROOT (x86_64 and i686),
-# the version taken from res/ProductInfo.h.
-# Usage: make-installer.sh <setup.exe to write> [makensis options...]
+# Makes Corvane's installer from a 64-bit and a 32-bit folder, each holding
+# what the program reads beside itself, the version taken from res/ProductInfo.h.
+# With CORVANE_SIGN_PFX set, the uninstaller is signed before it goes into the
+# installer, and the installer once it is written (sign.sh).
+# Usage: make-installer.sh <setup.exe to write> <64-bit folder> <32-bit folder> [makensis options...]
 #   the options come before the script, so they can set up what it then uses.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 # Absolute paths: makensis works in the script's own folder.
-BUILD_ROOT=$(cd "${BUILD_ROOT:-$(dirname "$here")/build}" && pwd)
-export BUILD_ROOT
 output=$(realpath -m "$1")
-shift
+x64_folder=$(realpath -e "$2")
+x86_folder=$(realpath -e "$3")
+shift 3
+
+# makensis runs each command through the shell, the file in place of %1; the
+# installer is made only when each ends with status 0.
+signing=()
+if [ -n "${CORVANE_SIGN_PFX:-}" ]; then
+  signing=("-X!uninstfinalize '\"$here/sign.sh\" \"%1\"' = 0" "-X!finalize '\"$here/sign.sh\" \"%1\"' = 0")
+fi
 
 mkdir -p "$(dirname "$output")"
 makensis -V2 -WX -INPUTCHARSET UTF8 \
   "-DVERSION=$("$here/version.sh")" \
-  "-DX64_FOLDER=$BUILD_ROOT/x86_64/app" \
-  "-DX86_FOLDER=$BUILD_ROOT/i686/app" \
+  "-DX64_FOLDER=$x64_folder" \
+  "-DX86_FOLDER=$x86_folder" \
   "-DOUTFILE=$output" \
-  "$@" "$here/Corvane.nsi"
+  "${signing[@]}" "$@" "$here/Corvane.nsi"

@@ -16,7 +16,7 @@ packages=(
   cmake make googletest
   clang libclang-rt-14-dev
   netbase iproute2 cmark-gfm
-  nsis zip unzip
+  nsis zip unzip osslsigncode openssl git
 )
 
 # dpkg-query prints a status line for each known package and nothing for unknown ones.

@@ -16,8 +16,9 @@ prefix=$3
 # makensis then warns that the 32-bit way's label is never jumped to.
 as_64bit_program=("-XTarget amd64-unicode" "-X!pragma warning disable 6012")
 rm -rf "$installers"
-"$root/packaging/make-installer.sh" "$installers/corvane-setup.exe" "${as_64bit_program[@]}"
-"$root/packaging/make-installer.sh" "$installers/corvane-setup-on-32bit-windows.exe" "${as_64bit_program[@]}" \
+builds=("$BUILD_ROOT/x86_64/app" "$BUILD_ROOT/i686/app")
+"$root/packaging/make-installer.sh" "$installers/corvane-setup.exe" "${builds[@]}" "${as_64bit_program[@]}"
+"$root/packaging/make-installer.sh" "$installers/corvane-setup-on-32bit-windows.exe" "${builds[@]}" "${as_64bit_program[@]}" \
   "-X!include $here/on-32bit-windows.nsh"
 
 source "$root/scripts/wine-env.sh"

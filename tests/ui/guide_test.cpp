@@ -1,7 +1,7 @@
 // The pictures of the user guide (docs/USER-GUIDE.md), taken from the real
-// program on every test run so the guide always shows the program as it is:
-// the main window after a few seconds, the tray popup and the About box. Each
-// picture replaces the guide's copy only once it is a whole PNG.
+// program on every test run: the main window after a few seconds, the tray
+// popup and the About box. Each goes among the build folder's fresh pictures
+// once it is a whole PNG; scripts/guide-pictures.sh puts those in docs/guide.
 #include "tests/ui/driver/CorvaneTest.h"
 
 namespace {
@@ -19,7 +19,7 @@ bool IsPng(const std::string& path)
     return picture && picture->size() > 8 && picture->compare(0, 8, "\x89PNG\r\n\x1a\n") == 0;
 }
 
-// Takes the picture into the scratch folder, then over the guide's copy.
+// Takes the picture into the scratch folder, then among the fresh pictures.
 void PictureForTheGuide(const std::string& scratchPicture, const char* name, bool taken)
 {
     ASSERT_TRUE(taken) << name;
