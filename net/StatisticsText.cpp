@@ -2,19 +2,7 @@
 
 std::string ByteCounterText(std::uint64_t octets)
 {
-    // Digit by digit: the C runtimes' printf of 64-bit numbers differs
-    // between the targets (msvcrt's %llu on 32-bit Windows).
-    char digits[20];
-    int count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + octets % 10);
-        octets /= 10;
-    } while (octets != 0);
-    std::string text(1, ' ');
-    while (count > 0)
-        text += digits[--count];
-    text += ' ';
-    return text;
+    return " " + std::to_string(octets) + " ";
 }
 
 std::string ConnectionTypeWords(std::uint32_t flags)
