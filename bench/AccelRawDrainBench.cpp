@@ -36,7 +36,7 @@ constexpr int kOfferSeconds = 2;
 constexpr int kPayloadBytes = 64;
 // Rounds of both drainers, each going first in turn, so that a busy moment of
 // the machine hits both alike.
-constexpr int kRounds = 3;
+constexpr int kRounds = 5;
 // How long a queue may take to empty once the offer is over, and how often
 // it is looked at meanwhile (not during the offer: each look reads the file).
 constexpr DWORD kEmptyTimeoutMs = 5000;
@@ -153,10 +153,12 @@ double DrainedPerSecond(const Drain& drain)
     return drain.seconds > 0 ? static_cast<double>(drain.offered - drain.dropped) / drain.seconds : 0;
 }
 
-// The median over the rounds of the datagrams drained a second, and the drops
-// of all rounds.
+// The median over the rounds of the datagrams drained a second with the
+// least and the greatest, and the drops of all rounds.
 struct RateFigures {
     double drained = 0;
+    double least = 0;
+    double greatest = 0;
     long long dropped = 0;
     long long offeredInAll = 0;
     int notEmptied = 0;
@@ -174,18 +176,20 @@ RateFigures Summarise(const std::vector<Drain>& drains)
             ++figures.notEmptied;
     }
     figures.drained = bench::Median(drained);
+    figures.least = bench::Percentile(drained, 0);
+    figures.greatest = bench::Percentile(drained, 1);
     return figures;
 }
 
 void Report(int rate, const std::vector<Drain> (&drains)[2])
 {
     const RateFigures figures[2] = { Summarise(drains[0]), Summarise(drains[1]) };
-    std::printf("  %6d/s offered:", rate);
-    for (int drainer = 0; drainer < 2; ++drainer)
-        std::printf("  %-9s %6.0f drained/s, %6lld of %6lld dropped", kDrainerNames[drainer],
-                    figures[drainer].drained, figures[drainer].dropped, figures[drainer].offeredInAll);
-    std::printf("   ratio %s\n", bench::Ratio(figures[0].drained, figures[1].drained).c_str());
+    std::printf("  %6d/s offered: ratio Corvane / bare loop %s\n", rate,
+                bench::Ratio(figures[0].drained, figures[1].drained).c_str());
     for (int drainer = 0; drainer < 2; ++drainer) {
+        std::printf("      %-9s %6.0f drained/s (rounds %6.0f to %6.0f), %6lld of %7lld dropped\n",
+                    kDrainerNames[drainer], figures[drainer].drained, figures[drainer].least,
+                    figures[drainer].greatest, figures[drainer].dropped, figures[drainer].offeredInAll);
         if (figures[drainer].notEmptied > 0)
             std::printf("      %s: in %d rounds its queue still held datagrams %lu ms after the offer, counted "
                         "as drained\n",
