@@ -15,10 +15,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kRuns = 9;
+// Starts vary by a tenth between one and the next even on a quiet machine:
+// with 21 of each, the medians' ratio moves by a few hundredths between runs.
+constexpr int kRuns = 21;
 // Fine enough against start-ups of a few hundred milliseconds, coarse enough
 // that the watching does not take the processor from the program watched.
 constexpr DWORD kPollMs = 2;
+constexpr DWORD kSettleMs = 500;
 
 struct Start {
     double seconds = -1; // -1 when no window came
@@ -39,6 +42,11 @@ Start TimeStart(const std::string& exe, WaitForWindow waitForWindow, UINT closeC
         return start;
     start.seconds = std::chrono::duration<double>(shown - begin).count();
     start.endedCleanly = bench::EndWithCommand(*program, window, closeCommand);
+    // The next start waits until what this end set off is over (the shell
+    // taking the icon away, the server's clean-up): the turns do not let each
+    // program follow each other one equally often, and Corvane follows the
+    // platform dialog twice as often as the bare dialog.
+    ::Sleep(kSettleMs);
     return start;
 }
 
@@ -68,9 +76,9 @@ void Report(const char* name, const std::vector<double>& seconds)
 
 int main()
 {
-    std::printf("start-up: CreateProcess to the main window visible, median of %d starts each, taking turns "
-                "(after one start each not counted)\n",
-                kRuns);
+    std::printf("start-up: CreateProcess to the main window visible, median of %d starts each, taking turns, each "
+                "%lu ms after the last one ended (after one start each not counted)\n",
+                kRuns, kSettleMs);
     constexpr int kPrograms = 3;
     Start (*const starts[kPrograms])() = { &CorvaneStart, &BareStart, &PlatformStart };
     // The first start of each reads its files from disk; the rest from the cache.

@@ -1,4 +1,6 @@
-// The second floor Corvane's benchmarks are set against: the bare dialog plus
+// The second floor Corvane's benchmarks are set against: Corvane's own main
+// window, every control of its template with the unit list's items and a
+// tooltip on each of its four buttons, without any of Corvane's logic, plus
 // the platform work Corvane cannot do without. It loads the same system
 // libraries, puts one icon in the notification area, starts the program
 // beside it named UpdateApp.exe by full path, and runs two one-second timers:
@@ -16,6 +18,8 @@
 #include <wininet.h>
 #include <string>
 #include <vector>
+#include "framework/DialogInit.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -24,10 +28,10 @@ constexpr UINT_PTR kClockTimer = 2;
 constexpr UINT kTimerPeriodMs = 1000;
 constexpr UINT kTrayMessage = WM_APP + 10;
 constexpr UINT kTrayIconId = 1;
-constexpr int kStatsCountEdit = 100;
-constexpr int kClockCountEdit = 101;
-constexpr int kSentLabel = 102;
-constexpr int kReceivedLabel = 103;
+constexpr int kStatsCountEdit = IDC_CHECK_PERIOD;
+constexpr int kClockCountEdit = IDC_ACCELERATE_FIRST;
+constexpr int kSentLabel = IDC_BYTES_SENT;
+constexpr int kReceivedLabel = IDC_BYTES_RECEIVED;
 
 using PFN_GETIFTABLE = DWORD(WINAPI*)(PMIB_IFTABLE table, PULONG size, BOOL order);
 using PFN_GETIFENTRY2 = DWORD(WINAPI*)(PMIB_IF_ROW2 row);
@@ -136,14 +140,43 @@ void AddTrayIcon(HWND dialog)
     ::Shell_NotifyIconA(NIM_ADD, &icon);
 }
 
+// One tooltip window for each button, as Corvane's buttons have, each with
+// the button's client area as its one tool; the tooltip watches the button's
+// mouse messages itself.
+void AddButtonTooltips(HWND dialog)
+{
+    const struct {
+        int button;
+        const char* tip;
+    } buttons[] = { { IDC_RUN_CLIENT, "Run the client" }, { IDC_ACCELERATE, "Press the toggle" },
+                    { IDC_QUIT, "Exit" }, { IDCANCEL, "Save" } };
+    for (const auto& [id, tip] : buttons) {
+        HWND button = ::GetDlgItem(dialog, id);
+        HWND tooltip = ::CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, button, nullptr, nullptr, nullptr);
+        TOOLINFOA tool = {};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = button;
+        tool.uId = 1;
+        tool.lpszText = const_cast<char*>(tip);
+        ::GetClientRect(button, &tool.rect);
+        ::SendMessageA(tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        ::SendMessageA(tooltip, TTM_SETMAXTIPWIDTH, 0, 400);
+        ::SendMessageA(tooltip, TTM_ACTIVATE, TRUE, 0);
+    }
+}
+
 BOOL OnInitDialog(HWND dialog)
 {
+    ExecuteDialogInit(dialog, IDD_CORVANE_DIALOG);
     ReadSetting();
     LoadInterfaceTable();
     const std::string updater = OwnFolder() + "UpdateApp.exe";
     ::ShellExecuteA(nullptr, "open", updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     ::SetTimer(dialog, kStatsTimer, kTimerPeriodMs, nullptr);
     AddTrayIcon(dialog);
+    AddButtonTooltips(dialog);
     WSADATA data;
     ::WSAStartup(0x0101, &data);
     ReadAddressTable();
@@ -178,5 +211,6 @@ INT_PTR CALLBACK PlatformDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     ::InitCommonControls();
-    return static_cast<int>(::DialogBoxParamA(instance, "FLOOR", nullptr, &PlatformDialogProc, 0));
+    return static_cast<int>(
+        ::DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_CORVANE_DIALOG), nullptr, &PlatformDialogProc, 0));
 }

@@ -59,6 +59,45 @@ TEST(CenteredOrigin, HandlesAreasLeftOfAndAboveThePrimaryScreen)
     EXPECT_EQ(origin.y, 262);
 }
 
+// Counts the moves the platform announces to the window.
+class CMovesCounted : public CWnd {
+public:
+    int m_nMoves = 0;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_WINDOWPOSCHANGING)
+            ++m_nMoves;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(CenterWindow, MovesAWindowOffTheCentreAndLeavesOneThatIsThere)
+{
+    CMovesCounted window;
+    ASSERT_TRUE(window.CreateEx(0, FrameworkWindowClass(), "", WS_POPUP, 3, 5, 200, 100, nullptr, nullptr));
+    RECT desktop;
+    RECT workArea;
+    ::GetWindowRect(::GetDesktopWindow(), &desktop);
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0));
+    const POINT centre = CenteredOrigin(Rect(3, 5, 203, 105), desktop, workArea);
+    ASSERT_FALSE(centre.x == 3 && centre.y == 5);
+
+    window.m_nMoves = 0;
+    window.CenterWindow();
+    RECT moved;
+    ::GetWindowRect(window, &moved);
+    EXPECT_EQ(moved.left, centre.x);
+    EXPECT_EQ(moved.top, centre.y);
+    EXPECT_GT(window.m_nMoves, 0);
+
+    // Where it stands already, no move is asked of the platform.
+    window.m_nMoves = 0;
+    window.CenterWindow();
+    EXPECT_EQ(window.m_nMoves, 0);
+    window.DestroyWindow();
+}
+
 TEST(Format, FormatsLikePrintf)
 {
     EXPECT_EQ(Format("Run %s", "Zendry"), "Run Zendry");

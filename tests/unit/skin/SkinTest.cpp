@@ -24,27 +24,48 @@ INT_PTR CALLBACK NoDialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-// The colour of the brush a new dialog gives for its own background; none
-// when it gives no solid brush.
-std::optional<COLORREF> NewDialogBackground()
+// The colour of the brush a dialog gives for its own background; none when
+// it gives no solid brush.
+std::optional<COLORREF> BackgroundOf(HWND dialog)
 {
-    static const EmptyDialogTemplate dialogTemplate;
-    HWND dialog = ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr),
-                                               reinterpret_cast<LPCDLGTEMPLATEA>(&dialogTemplate), nullptr,
-                                               &NoDialogProc, 0);
-    if (dialog == nullptr)
-        return std::nullopt;
     HDC dc = ::GetDC(dialog);
     auto brush = reinterpret_cast<HBRUSH>(::SendMessageA(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
                                                          reinterpret_cast<LPARAM>(dialog)));
     const COLORREF textBackground = ::GetBkColor(dc);
     ::ReleaseDC(dialog, dc);
-    ::DestroyWindow(dialog);
     LOGBRUSH info = {};
     if (brush == nullptr || ::GetObjectA(brush, sizeof info, &info) != sizeof info || info.lbStyle != BS_SOLID)
         return std::nullopt;
     EXPECT_EQ(textBackground, info.lbColor) << "text background differs from the brush";
     return info.lbColor;
+}
+
+HWND NewDialog(DLGPROC procedure, LPARAM parameter = 0)
+{
+    static const EmptyDialogTemplate dialogTemplate;
+    return ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr),
+                                        reinterpret_cast<LPCDLGTEMPLATEA>(&dialogTemplate), nullptr, procedure,
+                                        parameter);
+}
+
+// The background of a dialog created now.
+std::optional<COLORREF> NewDialogBackground()
+{
+    HWND dialog = NewDialog(&NoDialogProc);
+    if (dialog == nullptr)
+        return std::nullopt;
+    const std::optional<COLORREF> background = BackgroundOf(dialog);
+    ::DestroyWindow(dialog);
+    return background;
+}
+
+// A dialog whose initialisation creates another, as a message box shown
+// from a dialog's initialisation is: it keeps that one's background.
+INT_PTR CALLBACK NestingDialogProc(HWND, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        *reinterpret_cast<std::optional<COLORREF>*>(lParam) = NewDialogBackground();
+    return FALSE;
 }
 
 class SkinTest : public ::testing::Test {
@@ -74,6 +95,22 @@ TEST_F(SkinTest, DialogsCreatedAfterTheCallsGetTheSkinBackground)
     EXPECT_TRUE(SkinLoadFile(m_strFile.c_str()));
     EXPECT_TRUE(SkinSetDialogSkin("Dialog"));
     EXPECT_EQ(NewDialogBackground(), std::optional<COLORREF>(RGB(0x10, 0x20, 0x30)));
+}
+
+TEST_F(SkinTest, DialogsOneInsideAnotherAndOneAfterTheOtherAllGetTheSkin)
+{
+    WriteSkin("[Dialog]\nbackground = #102030\n");
+    SkinInit(::GetModuleHandleA(nullptr), "Demo", nullptr, nullptr);
+    SkinLoadFile(m_strFile.c_str());
+    SkinSetDialogSkin("Dialog");
+    const std::optional<COLORREF> skin(RGB(0x10, 0x20, 0x30));
+    std::optional<COLORREF> inner;
+    HWND outer = NewDialog(&NestingDialogProc, reinterpret_cast<LPARAM>(&inner));
+    ASSERT_NE(outer, nullptr);
+    EXPECT_EQ(inner, skin);
+    EXPECT_EQ(BackgroundOf(outer), skin);
+    ::DestroyWindow(outer);
+    EXPECT_EQ(NewDialogBackground(), skin);
 }
 
 TEST_F(SkinTest, ChoosingAnotherObjectReplacesTheBackground)
