@@ -9,17 +9,15 @@
 // once, at start) and the connection state and shows a count and the two
 // counters, the second shows a count of its own. Whatever Corvane costs
 // beyond this is its own code's doing.
-#include <winsock2.h>
+#include "framework/DialogInit.h"
+#include "net/IpHelper.h"
+#include "res/resource.h"
 #include <windows.h>
 #include <commctrl.h>
-#include <ws2ipdef.h>
-#include <iphlpapi.h>
 #include <shellapi.h>
 #include <wininet.h>
 #include <string>
 #include <vector>
-#include "framework/DialogInit.h"
-#include "res/resource.h"
 
 namespace {
 
