@@ -4,7 +4,7 @@
 // and carries this test's traffic alone.
 #include "tests/ui/driver/CorvaneTest.h"
 #include "tests/ui/driver/LinuxInterfaces.h"
-#include <winsock2.h>
+#include "tests/ui/driver/RawSockets.h"
 #include <cstdint>
 #include <vector>
 
@@ -15,30 +15,15 @@ using namespace driver;
 constexpr std::uint64_t k4GiB = std::uint64_t{1} << 32;
 
 // Sends 64 KB datagrams to a port nobody listens on (each crosses lo once:
-// it is counted as sent and as received) until lo has sent more than
-// `total` bytes. False when a socket call fails.
+// it is counted as sent and as received), a thousand at a time, until lo has
+// sent more than `total` bytes. False when one cannot be sent.
 bool PushThroughLoopback(std::uint64_t total)
 {
-    WSADATA data;
-    if (::WSAStartup(MAKEWORD(2, 2), &data) != 0)
-        return false;
-    SOCKET s = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    sockaddr_in to = {};
-    to.sin_family = AF_INET;
-    to.sin_port = ::htons(9);
-    to.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
-    const std::vector<char> datagram(65000);
-    bool sent = s != INVALID_SOCKET;
-    while (sent && LinuxByteCounter("lo", "tx_bytes") <= total) {
-        for (int i = 0; sent && i < 1000; ++i) {
-            sent = ::sendto(s, datagram.data(), static_cast<int>(datagram.size()), 0,
-                            reinterpret_cast<const sockaddr*>(&to), sizeof to) != SOCKET_ERROR;
-        }
+    while (LinuxByteCounter("lo", "tx_bytes") <= total) {
+        if (!SendDatagrams("127.0.0.1", 1000, 65000))
+            return false;
     }
-    if (s != INVALID_SOCKET)
-        ::closesocket(s);
-    ::WSACleanup();
-    return sent;
+    return true;
 }
 
 using CountersPast4GiB = CorvaneTest;
