@@ -12,7 +12,8 @@
 void CMorvishDlg::SetButtonTooltips()
 {
     m_btnRunClient.SetTooltip(Format("Run %s", kClientName).c_str(), TRUE);
-    ShowToggleTooltip(0);
+    // The toggle's tooltip says whether sessions start: the first start, at
+    // the end of the window's initialisation, gives it.
     m_btnQuit.SetTooltip("Exit", TRUE);
     m_btnMinimize.SetTooltip("Save", TRUE);
 }
