@@ -102,7 +102,7 @@ bool EnterApartment()
 // The desktop's Shell.Application object: the shell's windows, the desktop's
 // among them, its browser, the view it shows, and the object behind that
 // view's background. Fails at the first step that does.
-HRESULT FindDesktopShell(ComPtr<IShellDispatch2>& shell)
+HRESULT FindDesktopShell(IShellDispatch2** shell)
 {
     ComPtr<IShellWindows> windows;
     HRESULT result =
@@ -139,27 +139,56 @@ HRESULT FindDesktopShell(ComPtr<IShellDispatch2>& shell)
     ComPtr<IDispatch> application;
     if (FAILED(result = folderView->get_Application(application.Put())))
         return result;
-    return application->QueryInterface(IID_IShellDispatch2, shell.PutVoid());
+    return application->QueryInterface(IID_IShellDispatch2, reinterpret_cast<void**>(shell));
+}
+
+// The desktop's shell as the first start on this thread found it, kept for
+// the next ones; null until then, and once it stops answering. Never
+// released at the end: the process's end closes the connection.
+thread_local IShellDispatch2* t_pDesktopShell = nullptr;
+
+void ForgetDesktopShell()
+{
+    t_pDesktopShell->Release();
+    t_pDesktopShell = nullptr;
+}
+
+// S_OK: started; S_FALSE: the shell could not start it; a failure: the
+// shell's process did not answer.
+HRESULT ExecuteOnDesktop(const std::string& file, const char* parameters, const char* verb, int show)
+{
+    BSTR name = ::SysAllocString(Widen(file).c_str());
+    const Argument arguments(parameters);
+    const Argument folder(CurrentFolder());
+    const Argument operation(verb);
+    const Argument shown(show);
+    const HRESULT result =
+        t_pDesktopShell->ShellExecute(name, arguments.Value(), folder.Value(), operation.Value(), shown.Value());
+    ::SysFreeString(name);
+    return result;
 }
 
 } // namespace
 
 StartResult StartOnDesktop(const std::string& file, const char* parameters, const char* verb, int show)
 {
-    ComPtr<IShellDispatch2> shell;
-    if (!EnterApartment() || FAILED(FindDesktopShell(shell)))
+    if (!EnterApartment())
         return StartResult::ShellNotRunning;
-    BSTR name = ::SysAllocString(Widen(file).c_str());
-    const Argument arguments(parameters);
-    const Argument folder(CurrentFolder());
-    const Argument operation(verb);
-    const Argument shown(show);
-    // S_FALSE: the shell could not start it. A failure: the shell's process
-    // did not answer, gone since it was found.
-    const HRESULT result =
-        shell->ShellExecute(name, arguments.Value(), folder.Value(), operation.Value(), shown.Value());
-    ::SysFreeString(name);
-    if (FAILED(result))
+    const bool kept = t_pDesktopShell != nullptr;
+    if (!kept && FAILED(FindDesktopShell(&t_pDesktopShell)))
         return StartResult::ShellNotRunning;
+    HRESULT result = ExecuteOnDesktop(file, parameters, verb, show);
+    // A shell kept from an earlier start may have ended since (Explorer
+    // restarted): it is looked up once more.
+    if (FAILED(result) && kept) {
+        ForgetDesktopShell();
+        if (FAILED(FindDesktopShell(&t_pDesktopShell)))
+            return StartResult::ShellNotRunning;
+        result = ExecuteOnDesktop(file, parameters, verb, show);
+    }
+    if (FAILED(result)) {
+        ForgetDesktopShell();
+        return StartResult::ShellNotRunning;
+    }
     return result == S_OK ? StartResult::Started : StartResult::Failed;
 }

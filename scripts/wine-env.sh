@@ -103,10 +103,11 @@ corvane_prefix_copy() {
 # The plain prefix is the third case: Linux has no raw socket of protocol 0, and
 # Wine refuses it with WSAEPROTONOSUPPORT (10043) even to root.
 # The administrator stand-in needs a user who may open raw sockets: root here.
-# A fourth copy, shell, has a plain wineserver of its own, for the tests that
-# end Wine's explorer: the ended explorer's registration of the shell's
-# windows object stays with the wineserver's COM services, and no program of
-# that wineserver reaches the desktop's shell again until the server ends.
+# A fourth copy, shell, has a plain wineserver of its own, started afresh for
+# every program run in it, for the tests that end Wine's explorer: the ended
+# explorer's registration of the shell's windows object stays with the
+# wineserver's COM services, and no program of that wineserver reaches the
+# desktop's shell again until the server ends.
 CORVANE_RAW_SOCKET_PRELOAD=${CORVANE_RAW_SOCKET_PRELOAD:-$BUILD_ROOT/x86_64/tests/rawsocket/raw-socket-preload.so}
 
 # corvane_standin administrator|user|shell: makes WINEPREFIX the stand-in's prefix
@@ -136,6 +137,12 @@ corvane_standin() {
   (
     flock 9
     corvane_prefix_copy "$plain"
+    # The shell stand-in's server starts afresh for every program run in it:
+    # each test there finds Wine's explorer serving the desktop's shell.
+    if [ "$role" = shell ]; then
+      wineserver -k </dev/null >/dev/null 2>&1 9>&- || true
+      wineserver -w </dev/null >/dev/null 2>&1 9>&- || true
+    fi
     # Exit status 2: the prefix's server runs already. A new one is warmed up
     # as corvane_wineserver_start does. Neither the server nor the Wine
     # processes that stay with it (services, the desktop) keep the lock or the

@@ -192,9 +192,6 @@ private:
 // that ends the taskbar, and leaves the desktop and the programs' windows.
 void EndWinesTaskbar()
 {
-    // The desktop, and with it Wine's explorer, comes with the first window
-    // a program makes or asks for.
-    ::GetDesktopWindow();
     HWND wineTaskbar = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (wineTaskbar = ::FindWindowA(kTaskbarClass, nullptr)) != nullptr; }, 5000));
     DWORD explorerId = 0;
@@ -278,23 +275,26 @@ TEST_F(ShellTest, TheIconGoesToTaskbarsThatComeLaterWithoutAnnouncingThemselves)
     EXPECT_TRUE(program->IsRunning());
 }
 
-// Wine's explorer ended, as before the shell starts at logon: every process
-// is elevated under Wine, so Corvane has the desktop's shell start programs,
-// and with none it starts nothing itself. At start-up the updater and the
-// client of AutoRun are skipped without a word; a press says why.
+// Wine's explorer ended, under a running Corvane and before another starts,
+// as at logon before the shell: every process is elevated under Wine, so
+// Corvane has the desktop's shell start programs, and with none it starts
+// nothing itself. A press says why; at start-up the updater and the client
+// of AutoRun are skipped without a word.
 TEST_F(ShellTest, WithTheShellGoneNothingIsStartedAndAPressSaysWhy)
 {
     const std::string folder = Scratch().MakeSubfolder("Zendry Client");
     const std::string zendry = Scratch().InstallStandIn("Zendry.exe", folder);
     ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kClientKey, kClientPathValue, folder));
     ASSERT_TRUE(WriteDword(HKEY_CURRENT_USER, kProductKey, "RunOtherApp", 1));
-    ASSERT_NO_FATAL_FAILURE(EndWinesTaskbar());
-
+    // Two starts through the shell while it runs, the second through the
+    // shell as the first found it.
     Program* program = Start();
     ASSERT_NE(program, nullptr);
     HWND window = program->WaitForMainWindow();
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(FindMessageBox(*program), nullptr) << MessageBoxText(FindMessageBox(*program));
+    ASSERT_EQ(WaitForStandInRuns(UpdaterBesideCorvane(), 1).size(), 1u);
+    ASSERT_EQ(WaitForStandInRuns(zendry, 1).size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(EndWinesTaskbar());
 
     const std::string why = " because the Windows shell is not running.\n\nCorvane runs with administrator rights, so "
                             "it has the shell start other programs with your ordinary rights.";
@@ -317,8 +317,16 @@ TEST_F(ShellTest, WithTheShellGoneNothingIsStartedAndAPressSaysWhy)
         EXPECT_TRUE(WaitUntil([&] { return FindMessageBox(*program) == nullptr; }, 5000));
     }
     EXPECT_TRUE(Responds(window));
-    EXPECT_TRUE(ReadStandInRuns(UpdaterBesideCorvane()).empty());
-    EXPECT_TRUE(ReadStandInRuns(zendry).empty());
+
+    SCOPED_TRACE("started with no shell");
+    program = Start();
+    ASSERT_NE(program, nullptr);
+    window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FindMessageBox(*program), nullptr) << MessageBoxText(FindMessageBox(*program));
+    EXPECT_TRUE(Responds(window));
+    EXPECT_EQ(ReadStandInRuns(UpdaterBesideCorvane()).size(), 1u);
+    EXPECT_EQ(ReadStandInRuns(zendry).size(), 1u);
 }
 
 } // namespace
