@@ -87,7 +87,7 @@ BOOL CMorvishDlg::OnInitDialog()
     // A client that cannot be started reports it here, before the window shows.
     ReadRunOtherApp();
     if (m_bRunOtherApp)
-        OnRunClient();
+        RunClient(false);
     StartSocketLibrary();
     g_nLocalAddrs = GetLocalAddresses(g_LocalAddrs, kMaxLocalAddrs);
     // The window opens accelerating when the platform allows it. A refusal

@@ -35,10 +35,16 @@ protected:
     void OnQuit();
     void OnWebLink(UINT id);
     void OnHelpPage();
+    // The one message box when the desktop's shell could not start what the
+    // user asked for; notStarted says what ("The web page could not be opened").
+    void ExplainShellNotRunning(const char* notStarted);
     virtual void OnInitMenuPopup(HMENU popup, UINT index, bool isSystemMenu);
 
-    // The Zendry client and the start-with-Windows entry.
+    // The Zendry client and the start-with-Windows entry. The Run button's
+    // press, and the start-up launch when AutoRun is set, which shows the
+    // same messages save one: a shell not running yet at start-up is no news.
     void OnRunClient();
+    void RunClient(bool pressed);
     void OnRunAtStartup();
     void OnUpdateRunAtStartup(CCmdUI* cmdUI);
 

@@ -11,6 +11,11 @@
 
 void CMorvishDlg::OnRunClient()
 {
+    RunClient(true);
+}
+
+void CMorvishDlg::RunClient(bool pressed)
+{
     const ClientLocation client = LocateClient();
     switch (client.status) {
     case ClientStatus::NotInstalled:
@@ -19,9 +24,17 @@ void CMorvishDlg::OnRunClient()
     case ClientStatus::NoUsablePath:
         break;
     case ClientStatus::Located:
-        // The launch is the only test of the file's existence.
-        if (!LaunchClient(client.exePath))
+        switch (LaunchClient(client.exePath)) {
+        case StartResult::Started:
+            break;
+        case StartResult::Failed:
             AfxMessageBox(ClientNotFoundMessage(client.exePath).c_str(), MB_OK | MB_ICONERROR);
+            break;
+        case StartResult::ShellNotRunning:
+            if (pressed)
+                ExplainShellNotRunning("Zendry could not be started");
+            break;
+        }
         break;
     }
 }

@@ -4,10 +4,10 @@
 #include "app/WebLinks.h"
 #include "framework/Format.h"
 #include "framework/MenuUpdate.h"
+#include "framework/ProgramStart.h"
 #include "framework/WinApp.h"
 #include "res/ProductInfo.h"
 #include "tray/TrayHiding.h"
-#include <shellapi.h>
 
 void CMorvishDlg::SetButtonTooltips()
 {
@@ -38,8 +38,9 @@ void CMorvishDlg::OnQuit()
 
 void CMorvishDlg::OnWebLink(UINT id)
 {
-    if (const char* address = WebLinkAddress(id))
-        ::ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
+    const char* address = WebLinkAddress(id);
+    if (address != nullptr && StartProgram(address, nullptr, "open", SW_SHOWNORMAL) == StartResult::ShellNotRunning)
+        ExplainShellNotRunning("The web page could not be opened");
 }
 
 void CMorvishDlg::OnHelpPage()
@@ -51,7 +52,17 @@ void CMorvishDlg::OnHelpPage()
         AfxMessageBox(Format("The user guide is missing:\n%s", guide.c_str()).c_str(), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    ::ShellExecuteA(nullptr, "open", guide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (StartProgram(guide, nullptr, "open", SW_SHOWNORMAL) == StartResult::ShellNotRunning)
+        ExplainShellNotRunning("The user guide could not be opened");
+}
+
+void CMorvishDlg::ExplainShellNotRunning(const char* notStarted)
+{
+    AfxMessageBox(Format("%s because the Windows shell is not running.\n\n%s runs with administrator rights, "
+                         "so it has the shell start other programs with your ordinary rights.",
+                         notStarted, kProductName)
+                      .c_str(),
+                  MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CMorvishDlg::OnInitMenuPopup(HMENU popup, UINT, bool)

@@ -1,8 +1,8 @@
 #include "app/Updater.h"
 #include "framework/ModulePath.h"
+#include "framework/ProgramStart.h"
 #include "res/ProductInfo.h"
 #include <windows.h>
-#include <shellapi.h>
 
 std::string UpdaterParameters()
 {
@@ -18,5 +18,5 @@ std::string UpdaterParameters()
 void LaunchUpdater()
 {
     const std::string updater = PathBeside(GetModulePath(), "UpdateApp.exe");
-    ::ShellExecuteA(nullptr, "open", updater.c_str(), UpdaterParameters().c_str(), nullptr, SW_SHOWNORMAL);
+    StartProgram(updater, UpdaterParameters().c_str(), "open", SW_SHOWNORMAL);
 }

@@ -7,5 +7,6 @@ std::string UpdaterParameters();
 
 // Starts the updater beside the executable. Launching it by full path keeps
 // a program of the same name in the current folder from being run instead.
-// The outcome is not checked: a missing updater changes nothing.
+// The outcome is not checked: a missing updater, or no shell yet to start it
+// at logon, changes nothing and says nothing.
 void LaunchUpdater();

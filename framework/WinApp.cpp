@@ -1,7 +1,7 @@
 #include "framework/WinApp.h"
 #include "framework/ModulePath.h"
+#include "framework/ProgramStart.h"
 #include "framework/Wnd.h"
-#include <shellapi.h>
 
 namespace {
 CWinApp* g_pApp = nullptr;
@@ -45,7 +45,7 @@ int CWinApp::Run()
 void CWinApp::OnHelp()
 {
     if (!m_strHelpFile.empty())
-        ::ShellExecuteA(nullptr, "open", m_strHelpFile.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        StartProgram(m_strHelpFile, nullptr, "open", SW_SHOWNORMAL);
 }
 
 CWinApp* AfxGetApp()

@@ -1,4 +1,5 @@
 #include "net/IfTable.h"
+#include "framework/SystemLibraries.h"
 #include "net/InterfaceLabel.h"
 #include "net/StatisticsText.h"
 #include <cstddef>
@@ -17,18 +18,22 @@ namespace {
 constexpr int kReadAttempts = 4;
 
 template <typename Function>
-Function LookUp(const char* library, const char* name)
+Function LookUp(HMODULE library, const char* name)
 {
-    HMODULE module = ::LoadLibraryA(library);
-    if (module == nullptr)
+    if (library == nullptr)
         return nullptr;
     // GetProcAddress hands every entry point out under one generic type.
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(library, name)));
 }
 
 } // namespace
 
-bool ResolveIpHelperEntries(const char* library)
+bool ResolveIpHelperEntries()
+{
+    return ResolveIpHelperEntries(LoadSystemLibrary(kIpHelperLibrary));
+}
+
+bool ResolveIpHelperEntries(HMODULE library)
 {
     g_pfnGetIfTable = LookUp<PFN_GETIFTABLE>(library, "GetIfTable");
     g_pfnGetNumberOfInterfaces = LookUp<PFN_GETNUMBEROFINTERFACES>(library, "GetNumberOfInterfaces");

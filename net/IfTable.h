@@ -18,11 +18,14 @@ extern PFN_GETIFENTRY2 g_pfnGetIfEntry2;
 
 constexpr const char* kIpHelperLibrary = "Iphlpapi.dll";
 
-// Loads library once for each entry point and looks each up; the library is
-// never released. False when GetIfTable or GetNumberOfInterfaces cannot be
-// found; the pointers are then whatever the lookups gave, null for a missing
-// one. A missing GetIfEntry2 leaves only its own pointer null.
-bool ResolveIpHelperEntries(const char* library = kIpHelperLibrary);
+// Looks each entry point up in the system folder's IP Helper library, never
+// in a copy elsewhere; the library is never released.
+bool ResolveIpHelperEntries();
+// Looks each entry point up in library (null: none is found). False when
+// GetIfTable or GetNumberOfInterfaces cannot be found; the pointers are then
+// whatever the lookups gave, null for a missing one. A missing GetIfEntry2
+// leaves only its own pointer null.
+bool ResolveIpHelperEntries(HMODULE library);
 
 // The interface table, read through g_pfnGetIfTable in ascending order of
 // interface index.

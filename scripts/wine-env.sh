@@ -70,11 +70,12 @@ corvane_wineserver_start() {
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
-# Ends the wineservers of the plain prefix and of both stand-ins, and every
+# Ends the wineservers of the plain prefix and of the stand-ins, and every
 # Wine process in them; none other.
 corvane_wineserver_stop() {
   local prefix
-  for prefix in "$BUILD_ROOT/wineprefix" "$BUILD_ROOT/wineprefix-administrator" "$BUILD_ROOT/wineprefix-user"; do
+  for prefix in "$BUILD_ROOT/wineprefix" "$BUILD_ROOT/wineprefix-administrator" "$BUILD_ROOT/wineprefix-user" \
+    "$BUILD_ROOT/wineprefix-shell"; do
     [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
   done
 }
@@ -102,21 +103,27 @@ corvane_prefix_copy() {
 # The plain prefix is the third case: Linux has no raw socket of protocol 0, and
 # Wine refuses it with WSAEPROTONOSUPPORT (10043) even to root.
 # The administrator stand-in needs a user who may open raw sockets: root here.
+# A fourth copy, shell, has a plain wineserver of its own, started afresh for
+# every program run in it, for the tests that end Wine's explorer: the ended
+# explorer's registration of the shell's windows object stays with the
+# wineserver's COM services, and no program of that wineserver reaches the
+# desktop's shell again until the server ends.
 CORVANE_RAW_SOCKET_PRELOAD=${CORVANE_RAW_SOCKET_PRELOAD:-$BUILD_ROOT/x86_64/tests/rawsocket/raw-socket-preload.so}
 
-# corvane_standin administrator|user: makes WINEPREFIX the stand-in's prefix
+# corvane_standin administrator|user|shell: makes WINEPREFIX the stand-in's prefix
 # (copied from the plain one, made first if need be, when it has none or an
 # older one) and starts its wineserver unless it runs. CORVANE_RAW_SOCKET_LOG
 # names the file in which the server lists the inode of every raw socket it
 # makes, one a line.
 corvane_standin() {
-  local role=$1 limits=()
+  local role=$1 limits=() preload=(env LD_PRELOAD="$CORVANE_RAW_SOCKET_PRELOAD")
   case $role in
     administrator) ;;
     user) limits=(setpriv --bounding-set -net_raw --inh-caps -net_raw) ;;
-    *) echo "wine: unknown stand-in '$role' (administrator or user)" >&2; return 2 ;;
+    shell) preload=() ;;
+    *) echo "wine: unknown stand-in '$role' (administrator, user or shell)" >&2; return 2 ;;
   esac
-  if [ ! -f "$CORVANE_RAW_SOCKET_PRELOAD" ]; then
+  if [ ${#preload[@]} -gt 0 ] && [ ! -f "$CORVANE_RAW_SOCKET_PRELOAD" ]; then
     echo "wine: $CORVANE_RAW_SOCKET_PRELOAD is missing: build x86_64 first" >&2
     return 1
   fi
@@ -130,12 +137,18 @@ corvane_standin() {
   (
     flock 9
     corvane_prefix_copy "$plain"
+    # The shell stand-in's server starts afresh for every program run in it:
+    # each test there finds Wine's explorer serving the desktop's shell.
+    if [ "$role" = shell ]; then
+      wineserver -k </dev/null >/dev/null 2>&1 9>&- || true
+      wineserver -w </dev/null >/dev/null 2>&1 9>&- || true
+    fi
     # Exit status 2: the prefix's server runs already. A new one is warmed up
     # as corvane_wineserver_start does. Neither the server nor the Wine
     # processes that stay with it (services, the desktop) keep the lock or the
     # caller's output open: ctest waits for the end of a program's output.
     local status=0
-    "${limits[@]}" env LD_PRELOAD="$CORVANE_RAW_SOCKET_PRELOAD" wineserver -p </dev/null >/dev/null 2>&1 9>&- ||
+    "${limits[@]}" "${preload[@]}" wineserver -p </dev/null >/dev/null 2>&1 9>&- ||
       status=$?
     [ "$status" -ne 2 ] || exit 0
     if [ "$status" -ne 0 ]; then

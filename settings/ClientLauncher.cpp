@@ -1,7 +1,6 @@
 #include "settings/ClientLauncher.h"
 #include <cstring>
 #include <windows.h>
-#include <shellapi.h>
 
 std::optional<std::string> InstallFolderFromBuffer(const char* buffer, std::size_t size)
 {
@@ -43,9 +42,7 @@ ClientLocation LocateClient()
     return { ClientStatus::Located, ClientExePath(*folder) };
 }
 
-bool LaunchClient(const std::string& exePath)
+StartResult LaunchClient(const std::string& exePath)
 {
-    // ShellExecuteA reports success as a value above 32; smaller values are error codes.
-    const HINSTANCE result = ::ShellExecuteA(nullptr, nullptr, exePath.c_str(), nullptr, nullptr, SW_SHOW);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    return StartProgram(exePath, nullptr, nullptr, SW_SHOW);
 }

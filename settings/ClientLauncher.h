@@ -1,4 +1,5 @@
 #pragma once
+#include "framework/ProgramStart.h"
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -41,6 +42,5 @@ std::string ClientNotFoundMessage(const std::string& exePath);
 ClientLocation LocateClient();
 
 // Starts the executable with its default action, shown in its current size and
-// position (SW_SHOW); true when
-// the shell reports it started. Nothing waits for it or keeps a handle.
-bool LaunchClient(const std::string& exePath);
+// position (SW_SHOW). Nothing waits for it or keeps a handle.
+StartResult LaunchClient(const std::string& exePath);

@@ -127,6 +127,7 @@ TEST_F(ClientTest, AutoRunStartsTheInstalledClientOnce)
     const std::vector<StandInRun> runs = WaitForStandInRuns(zendry, 1);
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].Arguments(), "");
+    EXPECT_EQ(::lstrcmpiA(runs[0].ParentName().c_str(), "explorer.exe"), 0) << runs[0].parent;
     ::Sleep(500);
     EXPECT_EQ(ReadStandInRuns(zendry).size(), 1u);
 }
@@ -147,6 +148,11 @@ TEST_F(ClientTest, RunButtonStartsTheInstalledClientWithoutArguments)
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].Arguments(), "");
     EXPECT_EQ(_stricmp(runs[0].program.c_str(), zendry.c_str()), 0) << runs[0].program;
+    EXPECT_EQ(runs[0].show, std::to_string(SW_SHOW));
+    // In Corvane's current folder, without Corvane's rights: the desktop's
+    // shell starts it.
+    EXPECT_EQ(_stricmp(runs[0].folder.c_str(), Scratch().Path().c_str()), 0) << runs[0].folder;
+    EXPECT_EQ(_stricmp(runs[0].ParentName().c_str(), "explorer.exe"), 0) << runs[0].parent;
 
     // Each press repeats the whole lookup and starts the client again.
     EXPECT_EQ(PressRunClient(*program, window), nullptr);

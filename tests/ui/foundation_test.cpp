@@ -240,8 +240,11 @@ TEST_F(FoundationTest, UpdaterBesideTheProgramGetsTheExactParameters)
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].Arguments(), kUpdaterParameters);
     EXPECT_EQ(::lstrcmpiA(runs[0].program.c_str(), UpdaterBesideCorvane().c_str()), 0) << runs[0].program;
-    // No working folder is given: the updater starts in Corvane's current folder.
+    EXPECT_EQ(runs[0].show, std::to_string(SW_SHOWNORMAL));
+    // It starts in Corvane's current folder, without Corvane's rights: the
+    // desktop's shell starts it.
     EXPECT_EQ(::lstrcmpiA(runs[0].folder.c_str(), Scratch().Path().c_str()), 0) << runs[0].folder;
+    EXPECT_EQ(::lstrcmpiA(runs[0].ParentName().c_str(), "explorer.exe"), 0) << runs[0].parent;
     ::Sleep(500);
     EXPECT_EQ(ReadStandInRuns(UpdaterBesideCorvane()).size(), 1u) << "started once per start";
 }

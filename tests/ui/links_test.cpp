@@ -86,6 +86,13 @@ TEST_F(LinksTest, EachLinkOpensItsOwnPlainAddressAndHelpOpensTheGuideBesideThePr
     runs = WaitForStandInRuns(browser.Path(), std::size(links) + 1);
     ASSERT_EQ(runs.size(), std::size(links) + 1);
 
+    // Every page opened without Corvane's rights, by the desktop's shell, in
+    // Corvane's current folder, shown normally.
+    for (const StandInRun& run : runs) {
+        EXPECT_EQ(::lstrcmpiA(run.ParentName().c_str(), "explorer.exe"), 0) << run.parent;
+        EXPECT_EQ(::lstrcmpiA(run.folder.c_str(), Scratch().Path().c_str()), 0) << run.folder;
+        EXPECT_EQ(run.show, std::to_string(SW_SHOWNORMAL));
+    }
     std::vector<std::string> addresses;
     for (size_t i = 0; i < std::size(links); ++i) {
         SCOPED_TRACE(links[i]);

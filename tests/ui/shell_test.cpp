@@ -1,6 +1,7 @@
-// Black-box test of a shell restart: Wine's taskbar ended under the running
+// Black-box tests of a shell restart: Wine's taskbar ended under the running
 // Corvane.exe, and a new taskbar that, like Wine's explorer, announces itself
-// with no "TaskbarCreated".
+// with no "TaskbarCreated"; and of the programs an elevated Corvane cannot
+// start while the desktop's shell is gone.
 //
 // Under Wine 8 the explorer that provides the taskbar cannot be started again
 // while the desktop it served lives: a second "explorer /desktop" finds the
@@ -191,8 +192,8 @@ private:
 // that ends the taskbar, and leaves the desktop and the programs' windows.
 void EndWinesTaskbar()
 {
-    HWND wineTaskbar = ::FindWindowA(kTaskbarClass, nullptr);
-    ASSERT_NE(wineTaskbar, nullptr);
+    HWND wineTaskbar = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (wineTaskbar = ::FindWindowA(kTaskbarClass, nullptr)) != nullptr; }, 5000));
     DWORD explorerId = 0;
     ::GetWindowThreadProcessId(wineTaskbar, &explorerId);
     ASSERT_EQ(ProcessName(explorerId), "explorer.exe");
@@ -272,6 +273,60 @@ TEST_F(ShellTest, TheIconGoesToTaskbarsThatComeLaterWithoutAnnouncingThemselves)
     EXPECT_TRUE(::IsWindowVisible(window));
     EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5000));
     EXPECT_TRUE(program->IsRunning());
+}
+
+// Wine's explorer ended, under a running Corvane and before another starts,
+// as at logon before the shell: every process is elevated under Wine, so
+// Corvane has the desktop's shell start programs, and with none it starts
+// nothing itself. A press says why; at start-up the updater and the client
+// of AutoRun are skipped without a word.
+TEST_F(ShellTest, WithTheShellGoneNothingIsStartedAndAPressSaysWhy)
+{
+    const std::string folder = Scratch().MakeSubfolder("Zendry Client");
+    const std::string zendry = Scratch().InstallStandIn("Zendry.exe", folder);
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kClientKey, kClientPathValue, folder));
+    ASSERT_TRUE(WriteDword(HKEY_CURRENT_USER, kProductKey, "RunOtherApp", 1));
+    // Two starts through the shell while it runs, the second through the
+    // shell as the first found it.
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(WaitForStandInRuns(UpdaterBesideCorvane(), 1).size(), 1u);
+    ASSERT_EQ(WaitForStandInRuns(zendry, 1).size(), 1u);
+    ASSERT_NO_FATAL_FAILURE(EndWinesTaskbar());
+
+    const std::string why = " because the Windows shell is not running.\n\nCorvane runs with administrator rights, so "
+                            "it has the shell start other programs with your ordinary rights.";
+    const struct {
+        const char* press;
+        int command;
+        std::string message;
+    } presses[] = { { "Run Zendry", kRunClient, "Zendry could not be started" + why },
+                    { "Help", 32793, "The user guide could not be opened" + why } };
+    for (const auto& press : presses) {
+        SCOPED_TRACE(press.press);
+        PostCommand(window, press.command);
+        HWND box = WaitForMessageBox(*program, 5000);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box), press.message);
+        EXPECT_EQ(TextOf(box), "Corvane");
+        EXPECT_NE(::GetDlgItem(box, IDOK), nullptr);
+        EXPECT_EQ(::GetDlgItem(box, IDCANCEL), nullptr);
+        ASSERT_TRUE(CloseMessageBox(box));
+        EXPECT_TRUE(WaitUntil([&] { return FindMessageBox(*program) == nullptr; }, 5000));
+    }
+    EXPECT_TRUE(Responds(window));
+
+    SCOPED_TRACE("started with no shell");
+    program = Start();
+    ASSERT_NE(program, nullptr);
+    window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(FindMessageBox(*program), nullptr) << MessageBoxText(FindMessageBox(*program));
+    EXPECT_TRUE(Responds(window));
+    EXPECT_EQ(ReadStandInRuns(UpdaterBesideCorvane()).size(), 1u);
+    EXPECT_EQ(ReadStandInRuns(zendry).size(), 1u);
 }
 
 } // namespace

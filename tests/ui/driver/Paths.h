@@ -13,7 +13,8 @@ std::string BuiltSkinPath();
 // The user guide (USER-GUIDE.html) as the build installs it beside Corvane.exe,
 // with its pictures in the "guide" folder next to it.
 std::string BuiltUserGuidePath();
-// A stand-in program the build made: "UpdateApp.exe", "Zendry.exe" or "Browser.exe".
+// A stand-in the build made: the programs "UpdateApp.exe", "Zendry.exe" and
+// "Browser.exe", the library "LibraryProbe.dll".
 std::string StandInPath(const std::string& name);
 // The folder under the build tree that holds every test's scratch folder.
 std::string ScratchRoot();

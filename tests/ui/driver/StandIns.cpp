@@ -33,6 +33,11 @@ std::string StandInRun::Arguments() const
     return commandLine.substr(end);
 }
 
+std::string StandInRun::ParentName() const
+{
+    return parent.substr(parent.find_last_of('\\') + 1);
+}
+
 std::vector<StandInRun> ReadStandInRuns(const std::string& standInPath)
 {
     std::vector<StandInRun> runs;
@@ -46,11 +51,15 @@ std::vector<StandInRun> ReadStandInRuns(const std::string& standInPath)
             line.pop_back();
         std::string field;
         if (TakeField(line, "command line: ", field))
-            runs.push_back({ field, std::string(), std::string() });
+            runs.push_back({ field, std::string(), std::string(), std::string(), std::string() });
         else if (!runs.empty() && TakeField(line, "program: ", field))
             runs.back().program = field;
         else if (!runs.empty() && TakeField(line, "folder: ", field))
             runs.back().folder = field;
+        else if (!runs.empty() && TakeField(line, "parent: ", field))
+            runs.back().parent = field;
+        else if (!runs.empty() && TakeField(line, "show: ", field))
+            runs.back().show = field;
     }
     return runs;
 }
@@ -61,7 +70,7 @@ std::vector<StandInRun> WaitForStandInRuns(const std::string& standInPath, size_
     // A run is complete once its last field is written.
     WaitUntil([&] {
         runs = ReadStandInRuns(standInPath);
-        return runs.size() >= count && (runs.empty() || !runs.back().folder.empty());
+        return runs.size() >= count && (runs.empty() || !runs.back().show.empty());
     }, timeoutMs);
     return runs;
 }

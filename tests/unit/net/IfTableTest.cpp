@@ -1,4 +1,5 @@
 #include "net/IfTable.h"
+#include "framework/ModulePath.h"
 #include <gtest/gtest.h>
 #include <cstddef>
 #include <cstring>
@@ -266,13 +267,38 @@ TEST_F(IfTableTest, AFaultyPlatformIsNotFollowedPastTheBuffer)
     EXPECT_EQ(table.RowCount(), 2u);
 }
 
-TEST(IpHelperEntries, ResolvedFromTheSystemLibraryOnly)
+TEST(IpHelperEntries, ALibraryWithoutEitherTableEntryPointIsRefused)
 {
-    EXPECT_FALSE(ResolveIpHelperEntries("NoSuchIpHelper.dll"));
+    EXPECT_FALSE(ResolveIpHelperEntries(nullptr));
     EXPECT_EQ(g_pfnGetIfTable, nullptr);
     EXPECT_EQ(g_pfnGetNumberOfInterfaces, nullptr);
     EXPECT_EQ(g_pfnGetIfEntry2, nullptr);
 
+    // The stand-ins built beside this test (IpHelperStandIn.cpp).
+    const struct {
+        const char* library;
+        bool hasIfTable;
+        bool hasInterfaceCount;
+    } libraries[] = {
+        { "IpHelperWithoutIfTable.dll", false, true },
+        { "IpHelperWithoutInterfaceCount.dll", true, false },
+        { "IpHelperWithoutInterfaceEntries.dll", false, false },
+    };
+    for (const auto& stand : libraries) {
+        SCOPED_TRACE(stand.library);
+        HMODULE library = ::LoadLibraryA(PathBeside(GetModulePath(), stand.library).c_str());
+        ASSERT_NE(library, nullptr);
+        EXPECT_FALSE(ResolveIpHelperEntries(library));
+        EXPECT_EQ(g_pfnGetIfTable != nullptr, stand.hasIfTable);
+        EXPECT_EQ(g_pfnGetNumberOfInterfaces != nullptr, stand.hasInterfaceCount);
+        EXPECT_EQ(g_pfnGetIfEntry2, nullptr);
+    }
+    g_pfnGetIfTable = nullptr;
+    g_pfnGetNumberOfInterfaces = nullptr;
+}
+
+TEST(IpHelperEntries, TheSystemLibraryHasThemAll)
+{
     // Wine's library has the 64-bit counters of Vista and later.
     ASSERT_TRUE(ResolveIpHelperEntries());
     EXPECT_NE(g_pfnGetIfEntry2, nullptr);

@@ -95,7 +95,7 @@ TEST_F(ClientLookup, EmptyFolderGivesAPathThatDoesNotStart)
     const ClientLocation client = LocateClient();
     EXPECT_EQ(client.status, ClientStatus::Located);
     EXPECT_EQ(client.exePath, "\\Zendry.exe");
-    EXPECT_FALSE(LaunchClient(client.exePath));
+    EXPECT_EQ(LaunchClient(client.exePath), StartResult::Failed);
 }
 
 } // namespace

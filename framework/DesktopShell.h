@@ -1,0 +1,14 @@
+#pragma once
+#include "framework/ProgramStart.h"
+#include <string>
+
+// Starts file through the desktop's shell, in this process's current folder
+// (with none the program would start in the shell's): Explorer's
+// Shell.Application object, reached through the desktop window Explorer
+// shows, runs ShellExecute in Explorer's own process, with the rights of the
+// user logged on. The way there is looked up at the first start and kept;
+// a shell that has stopped answering since (restarted) is looked up again
+// once. With no shell the lookup fails at its first step, at once. Enters a
+// single-threaded COM apartment on the calling thread the first time and
+// keeps it.
+StartResult StartOnDesktop(const std::string& file, const char* parameters, const char* verb, int show);
