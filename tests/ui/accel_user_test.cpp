@@ -44,7 +44,7 @@ TEST_F(OrdinaryUserTest, OpensStoppedAndOffersToStartAgainAsAdministrator)
     ASSERT_TRUE(program->WaitForExit(10000));
     EXPECT_EQ(program->ExitCode(), std::optional<DWORD>(0));
     EXPECT_TRUE(FileExists(ini));
-    Program* copy = WaitForOtherCopy();
+    Program* copy = WaitForOtherCopy(CorvaneExe());
     ASSERT_NE(copy, nullptr);
     EXPECT_NE(copy->WaitForMainWindow(), nullptr);
 }
