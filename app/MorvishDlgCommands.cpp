@@ -12,8 +12,11 @@
 void CMorvishDlg::SetButtonTooltips()
 {
     m_btnRunClient.SetTooltip(Format("Run %s", kClientName).c_str(), TRUE);
-    // The toggle's tooltip says whether sessions start: the first start, at
-    // the end of the window's initialisation, gives it.
+    // The toggle gets its usual text here, with the other three and before
+    // the client's launch, whose message box may hold the initialisation up.
+    // The session start at the end of the initialisation then sets the text
+    // that says whether sessions start: both are wanted, in this order.
+    ShowToggleTooltip(0);
     m_btnQuit.SetTooltip("Exit", TRUE);
     m_btnMinimize.SetTooltip("Save", TRUE);
 }

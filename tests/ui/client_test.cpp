@@ -3,7 +3,9 @@
 // the real Corvane.exe, a stand-in Zendry.exe that records how it was
 // started, and the current user's registry and logon task read from outside.
 #include "tests/ui/driver/CorvaneTest.h"
+#include "tests/ui/driver/Tooltips.h"
 #include <cstring>
+#include <map>
 
 namespace {
 
@@ -89,7 +91,20 @@ TEST_F(ClientTest, AutoRunWithoutClientShowsTheMessageBeforeTheWindow)
     ASSERT_NE(box, nullptr);
     ExpectErrorBox(box, kNotInstalled);
     HWND hidden = program->FindMainWindow();
-    EXPECT_TRUE(hidden == nullptr || !::IsWindowVisible(hidden)) << "the window waits for the message";
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_FALSE(::IsWindowVisible(hidden)) << "the window waits for the message";
+    // The four buttons have their tooltips before the client's launch, the
+    // toggle's with its usual text: the session start that may change it
+    // comes later.
+    std::map<int, std::string> tips;
+    for (const RegisteredTooltip& tip : RegisteredTooltips(*program)) {
+        EXPECT_EQ(tip.toolCount, 1);
+        tips[::GetDlgCtrlID(tip.tool)] = tip.text;
+    }
+    const std::map<int, std::string> expected = {
+        { kRunClient, "Run Zendry" }, { kAccelerate, "Accelerate Zendry" }, { kQuit, "Exit" }, { kMinimize, "Save" }
+    };
+    EXPECT_EQ(tips, expected);
 
     ASSERT_TRUE(CloseMessageBox(box));
     HWND window = program->WaitForMainWindow();
