@@ -37,9 +37,11 @@ bool Names(const std::vector<std::wstring>& folders, const std::wstring& folder)
 // protected folder.
 TEST(ProtectedFolders, AreBothProgramFilesFoldersAndNotWhatAVariableSays)
 {
+    wchar_t original[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableW(L"ProgramW6432", original, MAX_PATH);
     ASSERT_TRUE(::SetEnvironmentVariableW(L"ProgramW6432", L"C:\\users\\Public"));
     const std::vector<std::wstring> folders = ProtectedFolders();
-    ::SetEnvironmentVariableW(L"ProgramW6432", L"C:\\Program Files");
+    ::SetEnvironmentVariableW(L"ProgramW6432", length > 0 && length < MAX_PATH ? original : nullptr);
     EXPECT_TRUE(Names(folders, L"C:\\Program Files"));
     EXPECT_TRUE(Names(folders, L"C:\\Program Files (x86)"));
     EXPECT_FALSE(Names(folders, L"C:\\users\\Public"));
