@@ -42,7 +42,7 @@ std::string CorvaneTest::InstallProtectedCorvane()
     // What a run that was cut short left there goes first.
     EXPECT_TRUE(RemoveFolder(m_strProtectedFolder));
     EXPECT_TRUE(MakeFolder(m_strProtectedFolder));
-    return m_pScratch->InstallCorvane(true, m_strProtectedFolder);
+    return m_pScratch->InstallCorvane(false, m_strProtectedFolder);
 }
 
 Program* CorvaneTest::Start(const std::string& arguments, const std::string& workingFolder)

@@ -43,10 +43,11 @@ protected:
     // runs; ended with the test like the others. Null, and a test failure,
     // when none runs within timeoutMs.
     Program* WaitForOtherCopy(const std::string& exePath, DWORD timeoutMs = 10000);
-    // Corvane.exe with the files the scratch folder holds, in a folder of the
-    // test's own inside the 64-bit Program Files folder, where a program
-    // counts as protected; the folder goes with the test. The copy's
-    // Corvane.exe.
+    // Corvane.exe, skin.smf and the user guide in a folder of the test's own
+    // inside the 64-bit Program Files folder, where a program counts as
+    // protected; the folder goes with the test. No updater stand-in: the copy
+    // would start one that might still be running when the folder goes. The
+    // copy's Corvane.exe.
     std::string InstallProtectedCorvane();
 
 private:
