@@ -4,7 +4,9 @@
 // A session runs only while it holds a socket that was created and bound:
 // the toggle shows it pressed and "accelerating" only then. A start the
 // platform refuses leaves the toggle unpressed and says why in its tooltip;
-// when the user pressed it, a message box says so too.
+// when the user pressed it, a message box says so too, and for want of
+// rights offers to start the program again as administrator where that is
+// safe.
 //
 // The session is left running when the program exits, as the process end
 // closes its socket and ends its worker. Nothing that is destroyed at exit
@@ -17,6 +19,7 @@
 #include "accel/SessionCaption.h"
 #include "accel/SessionClock.h"
 #include "framework/Format.h"
+#include "framework/ProtectedFolder.h"
 #include "framework/WinApp.h"
 #include "res/ProductInfo.h"
 #include "res/resource.h"
@@ -81,9 +84,20 @@ void CMorvishDlg::ExplainRefusedStart(int error)
                       MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    const std::string question = Format("Acceleration needs administrator rights: Windows lets only an "
-                                        "administrator receive on a raw socket.\n\nStart %s again as administrator?",
-                                        kProductName);
+    const std::string why = "Acceleration needs administrator rights: Windows lets only an administrator receive on "
+                            "a raw socket.\n\n";
+    // Started again as administrator, whatever file lies here then gets those
+    // rights: outside a protected folder, any program of the user's could
+    // have put it there.
+    if (!RunsFromProtectedFolder()) {
+        const std::string explanation
+            = why + Format("Installed for all users, with %s-%s-setup-allusers.exe, %s offers to start again as "
+                           "administrator: in Program Files no program without those rights can replace it.",
+                           kProductName, kProductVersion, kProductName);
+        AfxMessageBox(explanation.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    const std::string question = why + Format("Start %s again as administrator?", kProductName);
     if (AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return;
     // The elevated copy takes over; this one ends as Quit ends it. A prompt

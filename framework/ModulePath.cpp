@@ -1,18 +1,33 @@
 #include "framework/ModulePath.h"
 
-std::string GetModulePath(HMODULE module)
+namespace {
+
+template <typename Text, typename GetFileName>
+Text ModulePathOf(HMODULE module, GetFileName getFileName)
 {
-    std::string path(MAX_PATH, '\0');
+    Text path(MAX_PATH, '\0');
     for (;;) {
-        const DWORD length = ::GetModuleFileNameA(module, &path[0], static_cast<DWORD>(path.size()));
+        const DWORD length = getFileName(module, &path[0], static_cast<DWORD>(path.size()));
         if (length == 0)
-            return std::string();
+            return Text();
         if (length < path.size()) {
             path.resize(length);
             return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+} // namespace
+
+std::string GetModulePath(HMODULE module)
+{
+    return ModulePathOf<std::string>(module, ::GetModuleFileNameA);
+}
+
+std::wstring GetModulePathW(HMODULE module)
+{
+    return ModulePathOf<std::wstring>(module, ::GetModuleFileNameW);
 }
 
 std::string PathBeside(const std::string& path, const std::string& fileName)

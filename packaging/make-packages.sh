@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Makes Corvane's packages from both builds in $BUILD_ROOT (x86_64 and i686) into
-# $BUILD_ROOT/packages: a portable zip for each, the installer that holds both,
-# and the SHA-256 sums of the three. With CORVANE_SIGN_PFX and
-# CORVANE_SIGN_PASSWORD set, both programs, the uninstaller and the installer
-# are signed first (sign.sh).
-# Usage: make-packages.sh [makensis options for the installer...]
+# $BUILD_ROOT/packages: a portable zip for each, the two installers that hold
+# both (for the current user, and for all users), and the SHA-256 sums of the
+# four. With CORVANE_SIGN_PFX and CORVANE_SIGN_PASSWORD set, both programs, the
+# uninstallers and the installers are signed first (sign.sh).
+# Usage: make-packages.sh [makensis options for the installers...]
 #
 # The same commit gives the same bytes whatever the folder, the time, the time
 # zone, the user or the umask: every time stored is the last commit's
@@ -43,7 +43,7 @@ export TMPDIR=$staging
 
 # Each folder holds what the program reads beside itself, at its top level: a
 # zip's, since Windows offers to extract a zip into a folder named after it;
-# the installer takes its files from both.
+# the installers take their files from both.
 for pair in x86:i686 x64:x86_64; do
   arch=${pair%%:*}
   build=$BUILD_ROOT/${pair#*:}/app
@@ -62,8 +62,10 @@ for pair in x86:i686 x64:x86_64; do
 done
 
 "$here/make-installer.sh" "$staging/out/Corvane-$version-setup.exe" "$staging/x64" "$staging/x86" "$@"
+"$here/make-installer.sh" --all-users "$staging/out/Corvane-$version-setup-allusers.exe" "$staging/x64" "$staging/x86" "$@"
 
-names=("Corvane-$version-x86.zip" "Corvane-$version-x64.zip" "Corvane-$version-setup.exe")
+names=("Corvane-$version-x86.zip" "Corvane-$version-x64.zip" "Corvane-$version-setup.exe"
+  "Corvane-$version-setup-allusers.exe")
 (cd "$staging/out" && sha256sum "${names[@]}" >"Corvane-$version-SHA256SUMS.txt")
 mv "$staging/out" "$packages"
 echo "packages: $packages"

@@ -17,6 +17,8 @@ source "$root/scripts/xvfb.sh"
 passed=0
 failed=0
 failures=()
+# Tests that said they could not run here: ctest counts them as passed.
+not_run=()
 
 cleanup() {
   corvane_wineserver_stop
@@ -33,10 +35,13 @@ run_layer() {
   ctest "$@" --output-on-failure 2>&1 | tee "$log" || rc=$?
   local line total bad
   line=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1 || true)
+  local skipped
+  mapfile -t skipped < <(sed -nE 's/^[[:space:]]*[0-9]+ - (.*) \(Skipped\)$/\1/p' "$log")
+  not_run+=("${skipped[@]}")
   if [ -n "$line" ]; then
     total=${line##* out of }
     bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
-    passed=$((passed + total - bad))
+    passed=$((passed + total - bad - ${#skipped[@]}))
     failed=$((failed + bad))
   fi
   if [ "$rc" -ne 0 ]; then
@@ -77,6 +82,12 @@ else
   ia32_line="test: 32-bit layer: NOT RUN: this machine cannot execute 32-bit code (a tiny 32-bit program was refused), so the i686 build is linked but never run"
 fi
 
+# Each says why in its output, in a line that starts "NOT RUN:".
+for test in "${not_run[@]}"; do
+  echo "test: not run: $test"
+done
+[ ${#not_run[@]} -eq 0 ] ||
+  grep -ho 'NOT RUN: .*' "$BUILD_ROOT"/*/Testing/Temporary/LastTest.log 2>/dev/null | sort -u | sed 's/^/test: /'
 if [ ${#failures[@]} -gt 0 ]; then
   echo "test: FAILED in: ${failures[*]}"
   echo "$ia32_line"

@@ -30,6 +30,21 @@ std::string ShortcutPath()
     return KnownFolder(CSIDL_PROGRAMS) + "\\Corvane.lnk";
 }
 
+std::string ProgramFilesFolder()
+{
+    return KnownFolder(CSIDL_PROGRAM_FILES) + "\\Corvane";
+}
+
+std::string ProgramFilesX86Folder()
+{
+    return KnownFolder(CSIDL_PROGRAM_FILESX86) + "\\Corvane";
+}
+
+std::string CommonShortcutPath()
+{
+    return KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\Corvane.lnk";
+}
+
 std::optional<std::string> ShortcutTarget(const std::string& shortcut)
 {
     std::optional<std::string> target;
@@ -78,6 +93,28 @@ std::string InstallerOn32BitWindows()
     return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-on-32bit-windows.exe");
 }
 
+std::string AllUsersInstaller()
+{
+    return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-allusers.exe");
+}
+
+std::string AllUsersInstallerOn32BitWindows()
+{
+    return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-allusers-on-32bit-windows.exe");
+}
+
+std::string AllUsersInstaller32Bit()
+{
+    return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-allusers-32bit.exe");
+}
+
+bool Runs32BitPrograms()
+{
+    // The probe ends with 32 when it runs.
+    return RunToEnd(driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/ia32-probe.exe"), "")
+        == std::optional<DWORD>(32);
+}
+
 std::string Built32BitCorvanePath()
 {
     return driver::WindowsPathFromUnix(CORVANE_I686_EXE_PATH);
@@ -91,9 +128,9 @@ std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& argumen
     return program->ExitCode();
 }
 
-std::optional<DWORD> UninstallSilently(const std::string& scratchFolder)
+std::optional<DWORD> UninstallSilently(const std::string& scratchFolder, HKEY root)
 {
-    std::string uninstaller = driver::ReadString(HKEY_CURRENT_USER, kUninstallKey, "UninstallString").value_or("");
+    std::string uninstaller = driver::ReadString(root, kUninstallKey, "UninstallString").value_or("");
     if (uninstaller.size() > 2 && uninstaller.front() == '"' && uninstaller.back() == '"')
         uninstaller = uninstaller.substr(1, uninstaller.size() - 2);
     const std::string copy = scratchFolder + "\\Uninstall.exe";

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-// Where the installer puts Corvane for the current user, as Windows names those
-// places, and running the installer and the uninstaller to their end.
+// Where the installers put Corvane, for the current user or for all users, as
+// Windows names those places, and running the installers and the
+// uninstallers to their end.
 namespace installation {
 
 constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Corvane";
@@ -14,25 +15,38 @@ constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVers
 std::string InstallFolder();
 // The Start menu's Corvane.lnk.
 std::string ShortcutPath();
+// The all-users installation's folder: Corvane in the 64-bit Program Files
+// folder, or in the 32-bit one.
+std::string ProgramFilesFolder();
+std::string ProgramFilesX86Folder();
+// The Start menu's Corvane.lnk for all users.
+std::string CommonShortcutPath();
 // The program a shortcut starts; none when it cannot be read.
 std::optional<std::string> ShortcutTarget(const std::string& shortcut);
 // The machine a PE image is built for (IMAGE_FILE_MACHINE_I386, _AMD64); none
 // when the file is no PE image.
 std::optional<WORD> ImageMachine(const std::string& path);
 
-// The installers the tests build from the shipped script: as it is, and going
-// the way it goes on 32-bit Windows.
+// The installers the tests build from the shipped scripts, as 64-bit
+// programs: as they are, and going the way they go on 32-bit Windows.
 std::string Installer();
 std::string InstallerOn32BitWindows();
+std::string AllUsersInstaller();
+std::string AllUsersInstallerOn32BitWindows();
+// The all-users installer as it ships: a 32-bit program.
+std::string AllUsersInstaller32Bit();
+// Whether the Wine at hand runs 32-bit programs: under a Wine that cannot,
+// their start succeeds and they end at once with 0, without having run.
+bool Runs32BitPrograms();
 // The 32-bit Corvane.exe the build made.
 std::string Built32BitCorvanePath();
 
 // Runs an installer or uninstaller with its arguments until it ends (at most a
 // minute); its exit code, none when it did not end.
 std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments);
-// Runs the uninstaller the Uninstall entry names, silently, from a copy in
-// scratchFolder: run in place it would have to leave itself behind.
-std::optional<DWORD> UninstallSilently(const std::string& scratchFolder);
+// Runs the uninstaller the Uninstall entry under root names, silently, from
+// a copy in scratchFolder: run in place it would have to leave itself behind.
+std::optional<DWORD> UninstallSilently(const std::string& scratchFolder, HKEY root = HKEY_CURRENT_USER);
 
 // Sizes of the files in a folder and below, in bytes.
 unsigned long long FolderBytes(const std::string& folder);

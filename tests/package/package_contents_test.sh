@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The packages as a user downloads them: each zip holds exactly what Corvane
 # reads beside itself (its skin, the user guide and the guide's pictures) and a
-# README.txt, with the program built for the zip's target; the installer is a
-# 32-bit program, so that it runs on 32-bit Windows too; the sums file names the
-# three files with their right sums.
+# README.txt, with the program built for the zip's target; both installers are
+# 32-bit programs, so that they run on 32-bit Windows too; the sums file names
+# the four files with their right sums.
 # Usage: package_contents_test.sh <build root>
 set -euo pipefail
 
@@ -59,16 +59,18 @@ for pair in x86:i686:014c x64:x86_64:8664; do
     fail "$name: README.txt does not start with the CRLF line \"Corvane $version\""
 done
 
-setup=$packages/Corvane-$version-setup.exe
-if [ -f "$setup" ]; then
-  [ "$(machine_of "$setup")" = 014c ] || fail "the installer is not a 32-bit program"
-else
-  fail "no $setup"
-fi
+for setup in "$packages/Corvane-$version-setup.exe" "$packages/Corvane-$version-setup-allusers.exe"; do
+  if [ -f "$setup" ]; then
+    [ "$(machine_of "$setup")" = 014c ] || fail "$(basename "$setup") is not a 32-bit program"
+  else
+    fail "no $setup"
+  fi
+done
 
 sums=$packages/Corvane-$version-SHA256SUMS.txt
 named=$(awk '{ print $2 }' "$sums" 2>/dev/null | sort)
-wanted=$(printf '%s\n' "Corvane-$version-x86.zip" "Corvane-$version-x64.zip" "Corvane-$version-setup.exe" | sort)
+wanted=$(printf '%s\n' "Corvane-$version-x86.zip" "Corvane-$version-x64.zip" "Corvane-$version-setup.exe" \
+  "Corvane-$version-setup-allusers.exe" | sort)
 [ "$named" = "$wanted" ] || fail "the sums file names other files: $named"
 (cd "$packages" && sha256sum --quiet -c "$(basename "$sums")") || fail "a sum does not match its file"
 
@@ -76,4 +78,4 @@ if [ "$failures" -gt 0 ]; then
   echo "package contents: $failures failures"
   exit 1
 fi
-echo "package contents: both zips, the installer and the sums as expected"
+echo "package contents: both zips, both installers and the sums as expected"

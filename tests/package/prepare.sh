@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Before the installer tests: the shipped installer script made twice into a
-# 64-bit program (32-bit code cannot execute here), once as it is and once
-# going the way it goes on 32-bit Windows; and a fresh Wine prefix for them,
-# made the way the project's own prefix is.
+# Before the installer tests: both shipped installer scripts made into 64-bit
+# programs, once as they are and once going the way they go on 32-bit
+# Windows; the all-users installer as it ships, a 32-bit program, with a tiny
+# 32-bit program that tells whether the Wine at hand runs 32-bit programs at
+# all; and a fresh Wine prefix for them, made the way the project's own
+# prefix is.
 # Usage: prepare.sh <build root> <folder for the installers> <prefix>
 set -euo pipefail
 
@@ -15,11 +17,21 @@ prefix=$3
 # A 64-bit installer knows when it is made that it runs on 64-bit Windows:
 # makensis then warns that the 32-bit way's label is never jumped to.
 as_64bit_program=("-XTarget amd64-unicode" "-X!pragma warning disable 6012")
+on_32bit_windows="-X!include $here/on-32bit-windows.nsh"
 rm -rf "$installers"
 builds=("$BUILD_ROOT/x86_64/app" "$BUILD_ROOT/i686/app")
-"$root/packaging/make-installer.sh" "$installers/corvane-setup.exe" "${builds[@]}" "${as_64bit_program[@]}"
-"$root/packaging/make-installer.sh" "$installers/corvane-setup-on-32bit-windows.exe" "${builds[@]}" "${as_64bit_program[@]}" \
-  "-X!include $here/on-32bit-windows.nsh"
+make_installer=$root/packaging/make-installer.sh
+"$make_installer" "$installers/corvane-setup.exe" "${builds[@]}" "${as_64bit_program[@]}"
+"$make_installer" "$installers/corvane-setup-on-32bit-windows.exe" "${builds[@]}" "${as_64bit_program[@]}" \
+  "$on_32bit_windows"
+"$make_installer" --all-users "$installers/corvane-setup-allusers.exe" "${builds[@]}" "${as_64bit_program[@]}"
+"$make_installer" --all-users "$installers/corvane-setup-allusers-on-32bit-windows.exe" "${builds[@]}" \
+  "${as_64bit_program[@]}" "$on_32bit_windows"
+"$make_installer" --all-users "$installers/corvane-setup-allusers-32bit.exe" "${builds[@]}"
+# Under a Wine that cannot run 32-bit programs, starting one succeeds and it
+# "ends" with 0 without having run: this one ends with 32 when it runs.
+printf 'int main(void) { return 32; }\n' >"$installers/ia32-probe.c"
+i686-w64-mingw32-gcc -o "$installers/ia32-probe.exe" "$installers/ia32-probe.c"
 
 source "$root/scripts/wine-env.sh"
 export WINEPREFIX=$prefix

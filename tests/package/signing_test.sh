@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Signed packages. A throwaway self-signed code-signing certificate made here
 # signs the packages of the build's programs; osslsigncode verify then checks
-# each signed file against that certificate: both zips' Corvane.exe, the
-# uninstaller (as it goes into the installer) and the installer. One changed
+# each signed file against that certificate: both zips' Corvane.exe, an
+# uninstaller (as it goes into its installer) and both installers. One changed
 # byte in any of them fails the check, and signed again the packages are the
 # same bytes. A wrong password, a missing certificate file and a failure
 # halfway (an unreachable time-stamp server) stop make-packages.sh with a
@@ -59,8 +59,8 @@ refused "a missing certificate" "no certificate file $scratch/missing.pfx" \
 refused "an unreachable time-stamp server" "could not sign" \
   CORVANE_SIGN_TIMESTAMP_URL=http://127.0.0.1:9/
 
-# The uninstaller is signed before it goes into the installer, and this copy
-# of it is taken after that.
+# Each uninstaller is signed before it goes into its installer, and this copy
+# of the last one made is taken after that.
 "$root/packaging/make-packages.sh" "-X!uninstfinalize 'cp \"%1\" \"$scratch/Uninstall.exe\"' = 0" >/dev/null
 for arch in x86 x64; do
   unzip -q "$packages/Corvane-$version-$arch.zip" Corvane.exe -d "$scratch/$arch"
@@ -72,7 +72,7 @@ verified() {
   osslsigncode verify -CAfile "$scratch/certificate.pem" -in "$1" >"$scratch/verify.txt" 2>&1
 }
 for signed in "$scratch/x86/Corvane.exe" "$scratch/x64/Corvane.exe" "$scratch/Uninstall.exe" \
-    "$packages/Corvane-$version-setup.exe"; do
+    "$packages/Corvane-$version-setup.exe" "$packages/Corvane-$version-setup-allusers.exe"; do
   name=${signed#"$scratch/"}
   if ! verified "$signed"; then
     fail "$name: not signed with the test's certificate:"
@@ -98,4 +98,4 @@ if [ "$failures" -gt 0 ]; then
   echo "signing: $failures failures"
   exit 1
 fi
-echo "signing: both programs, the uninstaller and the installer verify against the test's certificate, fail with a byte changed and are the same signed again; faults leave no packages"
+echo "signing: both programs, an uninstaller and both installers verify against the test's certificate, fail with a byte changed and are the same signed again; faults leave no packages"

@@ -1,7 +1,7 @@
 // Black-box tests of the Zendry client's launch (the "&Run Zendry" button and
 // the start-up launch) and of the start-with-Windows item of the tray popup:
 // the real Corvane.exe, a stand-in Zendry.exe that records how it was
-// started, and the current user's registry read from outside.
+// started, and the current user's registry and logon task read from outside.
 #include "tests/ui/driver/CorvaneTest.h"
 #include "tests/ui/driver/Tooltips.h"
 #include <cstring>
@@ -224,10 +224,78 @@ TEST_F(ClientTest, RunAtStartupRegistersTheWholePathAndRemovesIt)
 
     EXPECT_FALSE(RunAtStartupChecked(*program, window, true));
     EXPECT_EQ(RunValue(), "\"" + exe + "\" -tray");
+    // Elevated, as every program under Wine, but from a folder any program may write.
+    EXPECT_FALSE(TaskExists(CurrentUserTaskName()));
 
     EXPECT_TRUE(RunAtStartupChecked(*program, window, true));
     EXPECT_FALSE(RunValueExists());
     EXPECT_FALSE(RunAtStartupChecked(*program, window, false));
+}
+
+// Elevated from Program Files: a logon task with the same rights, in place of
+// the Run value, which would start it without them.
+TEST_F(ClientTest, RunAtStartupFromProgramFilesRegistersTheLogonTaskInPlaceOfTheRunValue)
+{
+    const std::string task = CurrentUserTaskName();
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kRunKey, kRunValue, "\"C:\\elsewhere\\Corvane.exe\" -tray"));
+    Program* program = StartExe(InstallProtectedCorvane());
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    // Checked by the Run value; unchecking takes it away.
+    EXPECT_TRUE(RunAtStartupChecked(*program, window, true));
+    EXPECT_FALSE(RunValueExists());
+    EXPECT_FALSE(TaskExists(task));
+
+    EXPECT_FALSE(RunAtStartupChecked(*program, window, true));
+    EXPECT_TRUE(TaskExists(task)) << TaskFile(task);
+    EXPECT_FALSE(RunValueExists());
+
+    // Checked by the task alone; unchecking takes it away.
+    EXPECT_TRUE(RunAtStartupChecked(*program, window, true));
+    EXPECT_FALSE(TaskExists(task));
+    EXPECT_FALSE(RunValueExists());
+    EXPECT_FALSE(RunAtStartupChecked(*program, window, false));
+
+    // Another copy's task shows too, and a Run value beside it goes with it.
+    ASSERT_TRUE(RegisterTask(task, "C:\\elsewhere\\Corvane.exe"));
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kRunKey, kRunValue, "by hand"));
+    EXPECT_TRUE(RunAtStartupChecked(*program, window, true));
+    EXPECT_FALSE(TaskExists(task));
+    EXPECT_FALSE(RunValueExists());
+}
+
+// A task the scheduler refuses to remove, as it refuses one of the highest
+// rights to a copy without them (here its file is read-only): one message,
+// and the check mark stays.
+TEST_F(ClientTest, UncheckingALogonTaskThatCannotBeRemovedSaysSoAndStaysChecked)
+{
+    const std::string task = CurrentUserTaskName();
+    ASSERT_TRUE(RegisterTask(task, "C:\\Program Files\\Corvane\\Corvane.exe"));
+    ASSERT_TRUE(::SetFileAttributesA(TaskFile(task).c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(WriteString(HKEY_CURRENT_USER, kRunKey, kRunValue, "by hand"));
+    Program* program = Start();
+    ASSERT_NE(program, nullptr);
+    HWND window = program->WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+
+    PostTrayMessage(window, WM_RBUTTONUP);
+    HWND popup = WaitForPopupMenu(*program);
+    ASSERT_NE(popup, nullptr);
+    PostKey(popup, 'S');
+    HWND box = WaitForMessageBox(*program);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(box), "Corvane");
+    EXPECT_NE(MessageBoxText(box).find("only an administrator can remove its logon task"), std::string::npos)
+        << MessageBoxText(box);
+    EXPECT_TRUE(CloseMessageBox(box));
+    EXPECT_TRUE(Responds(window));
+    EXPECT_EQ(FindMessageBox(*program), nullptr);
+
+    EXPECT_TRUE(TaskExists(task));
+    EXPECT_FALSE(RunValueExists());
+    EXPECT_TRUE(RunAtStartupChecked(*program, window, false));
 }
 
 TEST_F(ClientTest, HandWrittenRunValueOfAnyTypeShowsCheckedAndIsRemoved)

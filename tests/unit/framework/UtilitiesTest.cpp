@@ -123,19 +123,26 @@ TEST(PathBeside, ReplacesTheFileName)
     EXPECT_EQ(PathBeside("C:\\b.exe", "UpdateApp.exe"), "C:\\UpdateApp.exe");
 }
 
-std::string WideModuleFileName()
+std::wstring WideModuleFileName()
 {
     std::vector<wchar_t> path(32768);
     const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(length), nullptr, 0, nullptr, nullptr);
+    return std::wstring(path.data(), length);
+}
+
+std::string AnsiText(const std::wstring& wide)
+{
+    const int length = static_cast<int>(wide.size());
+    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     std::string text(static_cast<size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, path.data(), static_cast<int>(length), &text[0], bytes, nullptr, nullptr);
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, &text[0], bytes, nullptr, nullptr);
     return text;
 }
 
 TEST(GetModulePath, IsTheFullPathOfTheRunningProgram)
 {
-    EXPECT_EQ(GetModulePath(), WideModuleFileName());
+    EXPECT_EQ(GetModulePathW(), WideModuleFileName());
+    EXPECT_EQ(GetModulePath(), AnsiText(WideModuleFileName()));
     EXPECT_EQ(ApplicationNameFromPath(GetModulePath()), "framework_tests");
 }
 
