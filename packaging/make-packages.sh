@@ -65,6 +65,9 @@ done
 
 names=("Corvane-$version-x86.zip" "Corvane-$version-x64.zip" "Corvane-$version-setup.exe")
 (cd "$staging/out" && sha256sum "${names[@]}" >"Corvane-$version-SHA256SUMS.txt")
+# The manifests of winget and Scoop, from the files and sums above; the sums
+# do not list them (make-manifests.py).
+"$here/make-manifests.py" "$staging/out" "$version"
 mv "$staging/out" "$packages"
 echo "packages: $packages"
 ls -l "$packages"
