@@ -60,12 +60,13 @@ def sha256(path):
 
 
 def tested_switches():
-    """Every word of the arguments the installer tests run installers and uninstallers with."""
+    """Every word of the arguments the installer tests run an installer with (not an uninstaller)."""
     words = set()
     for source in sorted((ROOT / "tests" / "package").glob("*.cpp")):
-        for call in re.finditer(r"\bRunToEnd\(([^;]*)\)", source.read_text()):
-            for literal in re.findall(r'"((?:[^"\\]|\\.)*)"', call.group(1)):
-                words.update(literal.split())
+        for call in re.finditer(r"\bRunToEnd\(([^,;]*),([^;]*)\)", source.read_text()):
+            if re.search(r"\b[Ii]nstaller", call.group(1)):
+                for literal in re.findall(r'"((?:[^"\\]|\\.)*)"', call.group(2)):
+                    words.update(literal.split())
     return words
 
 
