@@ -64,7 +64,7 @@ def tested_switches():
     words = set()
     for source in sorted((ROOT / "tests" / "package").glob("*.cpp")):
         for call in re.finditer(r"\bRunToEnd\(([^,;]*),([^;]*)\)", source.read_text()):
-            if re.search(r"\b[Ii]nstaller", call.group(1)):
+            if re.search(r"[Ii]nstaller", call.group(1)) and not re.search(r"[Uu]ninstall", call.group(1)):
                 for literal in re.findall(r'"((?:[^"\\]|\\.)*)"', call.group(2)):
                     words.update(literal.split())
     return words
