@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes Corvane's packages from both builds in $BUILD_ROOT (x86_64 and i686) into
 # $BUILD_ROOT/packages: a portable zip for each, the two installers that hold
-# both (for the current user, and for all users), and the SHA-256 sums of the
-# four. With CORVANE_SIGN_PFX and CORVANE_SIGN_PASSWORD set, both programs, the
+# both (for the current user, and for all users), the SHA-256 sums of the
+# four, and the manifests winget and Scoop install them from. With CORVANE_SIGN_PFX and CORVANE_SIGN_PASSWORD set, both programs, the
 # uninstallers and the installers are signed first (sign.sh).
 # Usage: make-packages.sh [makensis options for the installers...]
 #
@@ -67,6 +67,9 @@ done
 names=("Corvane-$version-x86.zip" "Corvane-$version-x64.zip" "Corvane-$version-setup.exe"
   "Corvane-$version-setup-allusers.exe")
 (cd "$staging/out" && sha256sum "${names[@]}" >"Corvane-$version-SHA256SUMS.txt")
+# The manifests of winget and Scoop, from the files and sums above; the sums
+# do not list them (make-manifests.py).
+"$here/make-manifests.py" "$staging/out" "$version"
 mv "$staging/out" "$packages"
 echo "packages: $packages"
 ls -l "$packages"

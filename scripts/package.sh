@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up, builds Corvane for both targets and makes its Windows packages in
-# $BUILD_ROOT/packages: a portable zip for each target, one installer holding
-# both, and the SHA-256 sums of the three (packaging/make-packages.sh).
+# $BUILD_ROOT/packages: a portable zip for each target, two installers
+# holding both (for the current user, and for all users), the SHA-256 sums of
+# the four and the manifests for winget and Scoop (packaging/make-packages.sh).
 # With CORVANE_SIGN_PFX (a PKCS#12 file) and CORVANE_SIGN_PASSWORD set, the
-# programs and the installer are signed; CORVANE_SIGN_TIMESTAMP_URL adds an
+# programs and the installers are signed; CORVANE_SIGN_TIMESTAMP_URL adds an
 # RFC 3161 time stamp from that server (packaging/sign.sh).
 set -euo pipefail
 

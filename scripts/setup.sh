@@ -17,6 +17,7 @@ packages=(
   clang libclang-rt-14-dev
   netbase iproute2 cmark-gfm
   nsis zip unzip osslsigncode openssl git
+  python3-yaml python3-jsonschema
 )
 
 # dpkg-query prints a status line for each known package and nothing for unknown ones.

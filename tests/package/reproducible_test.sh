@@ -3,8 +3,9 @@
 # program alone is built afresh for both targets in a second folder, through
 # another path to the sources, minutes later, under another umask and time
 # zone, and packed; the sums of its packages must be those of the packages of
-# the build's own programs. On a difference it names the files, and the
-# members of the zips, that differ.
+# the build's own programs, and its manifests the same bytes. On a difference
+# it names the files, the lines of the manifests and the members of the zips
+# that differ.
 # Usage: reproducible_test.sh <build root> <scratch folder>
 set -euo pipefail
 
@@ -34,14 +35,17 @@ if ! (
   exit 1
 fi
 
-if cmp -s "$first/packages/$sums" "$second/packages/$sums"; then
+manifests=packages/manifests
+if cmp -s "$first/packages/$sums" "$second/packages/$sums" &&
+  diff -r "$first/$manifests" "$second/$manifests" >/dev/null; then
   cat "$second/packages/$sums"
-  echo "reproducible: both builds' packages have the same sums"
+  echo "reproducible: both builds' packages have the same sums, and the same manifests"
   exit 0
 fi
 
 echo "FAILED: the packages of the two builds differ"
 diff "$first/packages/$sums" "$second/packages/$sums" || true
+diff -r "$first/$manifests" "$second/$manifests" || true
 # Byte offsets count from 1, as cmp counts them.
 for name in $(awk '{ print $2 }' "$second/packages/$sums"); do
   one=$first/packages/$name
