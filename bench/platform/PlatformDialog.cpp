@@ -3,7 +3,10 @@
 // tooltip on each of its four buttons, without any of Corvane's logic, plus
 // the platform work Corvane cannot do without. It loads the same system
 // libraries, puts one icon in the notification area, starts the program
-// beside it named UpdateApp.exe by full path, and runs two one-second timers:
+// beside it named UpdateApp.exe by full path (through the desktop's shell, with
+// the user's ordinary rights, when it runs elevated, as every Wine process
+// does: an elevated program may start no other with its own rights), and
+// runs two one-second timers:
 // the first reads the 64-bit byte counters of the interface table's first
 // interface (through GetIfEntry2 looked up at run time; the table is read
 // once, at start) and the connection state and shows a count and the two
@@ -14,7 +17,11 @@
 #include "res/resource.h"
 #include <windows.h>
 #include <commctrl.h>
+#include <exdisp.h>
 #include <shellapi.h>
+#include <shldisp.h>
+#include <shlguid.h>
+#include <shlobj.h>
 #include <wininet.h>
 #include <string>
 #include <vector>
@@ -46,12 +53,82 @@ struct Floor {
 
 Floor g_floor;
 
-std::string OwnFolder()
+bool RunsElevated()
 {
-    char path[MAX_PATH] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH - 1);
-    const std::string own(path, length);
-    return own.substr(0, own.find_last_of('\\') + 1);
+    HANDLE token = nullptr;
+    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token))
+        return false;
+    TOKEN_ELEVATION_TYPE type = TokenElevationTypeDefault;
+    DWORD size = 0;
+    const BOOL known = ::GetTokenInformation(token, TokenElevationType, &type, sizeof type, &size);
+    ::CloseHandle(token);
+    return known && type == TokenElevationTypeFull;
+}
+
+// ShellExecute of the desktop's Shell.Application object, reached from the
+// shell's desktop window through its browser, view and the view's background;
+// runs in the shell's own process. Each interface is left to the process's end.
+void StartOnDesktop(const std::wstring& file, const std::wstring& folder)
+{
+    ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IShellWindows* windows = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IShellWindows,
+                                  reinterpret_cast<void**>(&windows))))
+        return;
+    VARIANT desktop = {};
+    desktop.vt = VT_I4;
+    desktop.lVal = CSIDL_DESKTOP;
+    VARIANT root = {};
+    long window = 0;
+    IDispatch* desktopWindow = nullptr;
+    IServiceProvider* services = nullptr;
+    IShellBrowser* browser = nullptr;
+    IShellView* view = nullptr;
+    IDispatch* background = nullptr;
+    IShellFolderViewDual* folderView = nullptr;
+    IDispatch* application = nullptr;
+    IShellDispatch2* shell = nullptr;
+    if (windows->FindWindowSW(&desktop, &root, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH, &desktopWindow) != S_OK
+        || FAILED(desktopWindow->QueryInterface(IID_IServiceProvider, reinterpret_cast<void**>(&services)))
+        || FAILED(services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser, reinterpret_cast<void**>(&browser)))
+        || FAILED(browser->QueryActiveShellView(&view))
+        || FAILED(view->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch, reinterpret_cast<void**>(&background)))
+        || FAILED(background->QueryInterface(IID_IShellFolderViewDual, reinterpret_cast<void**>(&folderView)))
+        || FAILED(folderView->get_Application(&application))
+        || FAILED(application->QueryInterface(IID_IShellDispatch2, reinterpret_cast<void**>(&shell))))
+        return;
+    VARIANT none = {};
+    none.vt = VT_ERROR;
+    none.scode = DISP_E_PARAMNOTFOUND;
+    VARIANT where = {};
+    where.vt = VT_BSTR;
+    where.bstrVal = ::SysAllocString(folder.c_str());
+    VARIANT verb = {};
+    verb.vt = VT_BSTR;
+    verb.bstrVal = ::SysAllocString(L"open");
+    VARIANT show = {};
+    show.vt = VT_I4;
+    show.lVal = SW_SHOWNORMAL;
+    BSTR name = ::SysAllocString(file.c_str());
+    shell->ShellExecute(name, none, where, verb, show);
+    ::SysFreeString(name);
+    ::VariantClear(&where);
+    ::VariantClear(&verb);
+}
+
+void StartUpdater()
+{
+    wchar_t path[MAX_PATH] = {};
+    const DWORD length = ::GetModuleFileNameW(nullptr, path, MAX_PATH - 1);
+    std::wstring updater(path, length);
+    updater = updater.substr(0, updater.find_last_of(L'\\') + 1) + L"UpdateApp.exe";
+    if (!RunsElevated()) {
+        ::ShellExecuteW(nullptr, L"open", updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        return;
+    }
+    wchar_t folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryW(MAX_PATH, folder);
+    StartOnDesktop(updater, folder);
 }
 
 // One value from the registry, as a program reads its settings.
@@ -170,8 +247,7 @@ BOOL OnInitDialog(HWND dialog)
     ExecuteDialogInit(dialog, IDD_CORVANE_DIALOG);
     ReadSetting();
     LoadInterfaceTable();
-    const std::string updater = OwnFolder() + "UpdateApp.exe";
-    ::ShellExecuteA(nullptr, "open", updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    StartUpdater();
     ::SetTimer(dialog, kStatsTimer, kTimerPeriodMs, nullptr);
     AddTrayIcon(dialog);
     AddButtonTooltips(dialog);
