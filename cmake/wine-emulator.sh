@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # ctest's emulator for the Windows programs: runs one in the build root's own Wine
-# prefix (created on first use), never in ~/.wine; with --as administrator or
-# --as user, in that stand-in's prefix and wineserver (scripts/wine-env.sh).
-# Usage: wine-emulator.sh <build root> [--as <stand-in>] <program.exe> [arguments...]
+# prefix for the target it was built for (created on first use), never in
+# ~/.wine; with --as administrator or --as user, in that stand-in's prefix and
+# wineserver (scripts/wine-env.sh).
+# Usage: wine-emulator.sh <build root> <x86_64|i686> [--as <stand-in>] <program.exe> [arguments...]
 set -euo pipefail
-export BUILD_ROOT=$1
-shift
+export BUILD_ROOT=$1 CORVANE_TARGET=$2
+shift 2
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/wine-env.sh"
 if [ "${1:-}" = --as ]; then
   corvane_standin "$2" >&2
