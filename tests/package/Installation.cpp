@@ -73,14 +73,14 @@ std::string Installer()
     return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup.exe");
 }
 
-std::string InstallerOn32BitWindows()
+CorvaneBuild CorvaneForThisWindows()
 {
-    return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-on-32bit-windows.exe");
-}
-
-std::string Built32BitCorvanePath()
-{
-    return driver::WindowsPathFromUnix(CORVANE_I686_EXE_PATH);
+    // The native system's, which a 32-bit program on 64-bit Windows is told too.
+    SYSTEM_INFO system = {};
+    ::GetNativeSystemInfo(&system);
+    if (system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64)
+        return { driver::WindowsPathFromUnix(CORVANE_X86_64_EXE_PATH), IMAGE_FILE_MACHINE_AMD64 };
+    return { driver::WindowsPathFromUnix(CORVANE_I686_EXE_PATH), IMAGE_FILE_MACHINE_I386 };
 }
 
 std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments)

@@ -20,12 +20,17 @@ std::optional<std::string> ShortcutTarget(const std::string& shortcut);
 // when the file is no PE image.
 std::optional<WORD> ImageMachine(const std::string& path);
 
-// The installers the tests build from the shipped script: as it is, and going
-// the way it goes on 32-bit Windows.
+// The installer the tests build from the shipped script (tests/package/prepare.sh).
 std::string Installer();
-std::string InstallerOn32BitWindows();
-// The 32-bit Corvane.exe the build made.
-std::string Built32BitCorvanePath();
+
+// A Corvane.exe the build made, and the machine it is built for.
+struct CorvaneBuild {
+    std::string exe;
+    WORD machine;
+};
+// The build the installer is to put on this Windows: the 64-bit one on 64-bit
+// Windows, the 32-bit one on 32-bit Windows, whichever this program is.
+CorvaneBuild CorvaneForThisWindows();
 
 // Runs an installer or uninstaller with its arguments until it ends (at most a
 // minute); its exit code, none when it did not end.
