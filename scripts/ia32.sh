@@ -17,3 +17,12 @@ corvane_runs_32bit_code() {
 corvane_wine32_installed() {
   [ -x /usr/lib/wine/wine ]
 }
+
+# Why the 32-bit programs cannot run here, in a few words; nothing when they can.
+corvane_why_no_32bit() {
+  if ! corvane_runs_32bit_code; then
+    echo "this machine cannot execute 32-bit code (a tiny 32-bit program was refused)"
+  elif ! corvane_wine32_installed; then
+    echo "wine32 is not installed (scripts/setup.sh leaves it out with CORVANE_WINE32=no)"
+  fi
+}
