@@ -8,10 +8,16 @@ set -euo pipefail
 export BUILD_ROOT=$1 CORVANE_TARGET=$2
 shift 2
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/wine-env.sh"
+role=
 if [ "${1:-}" = --as ]; then
-  corvane_standin "$2" >&2
+  role=$2
+  corvane_standin "$role" >&2
   shift 2
 else
   corvane_wine_prefix >&2
 fi
+# A raw socket of the administrator stand-in receives every datagram sent to
+# its address, whoever sent it: the tests under it take turns with those of
+# the other target's layer, which runs beside this one (scripts/test.sh).
+[ "$role" != administrator ] || exec flock -o "$BUILD_ROOT/raw-sockets.lock" wine "$@"
 exec wine "$@"
