@@ -1,4 +1,4 @@
-# Cross-compiles for 32-bit Windows with mingw-w64 (posix threads); built and linked only: 32-bit code cannot execute here.
+# Cross-compiles for 32-bit Windows with mingw-w64 (posix threads); tests run under Wine in a 32-bit prefix.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CORVANE_TRIPLE i686-w64-mingw32)
@@ -9,3 +9,4 @@ set(CMAKE_FIND_ROOT_PATH /usr/${CORVANE_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/wine-emulator.cmake)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds both targets and runs every benchmark under Wine, on the X display (a
-# virtual X server of our own when there is none), then sets the sizes of both
-# Corvane.exe builds against the two floors'. The benchmarks run under the
+# Builds both targets and runs every benchmark of each under Wine, the 64-bit
+# build's in a 64-bit prefix and the 32-bit build's in a 32-bit one, on the X
+# display (a virtual X server of our own when there is none), then sets the
+# sizes of both Corvane.exe builds against the two floors'. The benchmarks run under the
 # administrator stand-in (scripts/wine-env.sh): Corvane opens accelerating, as
 # for a user with the rights acceleration needs. Benchmarks print figures and
 # ratios against floors measured in the same run; none of them fails on time.
@@ -17,28 +18,41 @@ export BUILD_ROOT=${BUILD_ROOT:-$root/build}
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" x86_64 i686
 
-source "$root/scripts/wine-env.sh"
+source "$root/scripts/ia32.sh"
 source "$root/scripts/xvfb.sh"
 
-cleanup() {
-  corvane_wineserver_stop
-  corvane_xvfb_stop
-}
-trap cleanup EXIT
-
+trap corvane_xvfb_stop EXIT
 [ -n "${DISPLAY:-}" ] || corvane_xvfb_start
-corvane_standin administrator
 
 load() {
   echo "  load: $(uptime | sed 's/.*load average/load average/')"
 }
 
-shopt -s nullglob
-for bench in "$BUILD_ROOT"/x86_64/bench/*_bench.exe; do
-  echo "bench: $(basename "$bench" .exe)"
-  load
-  wine "$bench"
-done
+# One build's benchmarks, in a subshell with that target's own prefixes and
+# wineservers (scripts/wine-env.sh): the 64-bit programs in a 64-bit prefix,
+# the 32-bit ones in a 32-bit prefix, as on 32-bit Windows.
+run_benchmarks() {
+  (
+    export CORVANE_TARGET=$1
+    source "$root/scripts/wine-env.sh"
+    trap corvane_wineserver_stop EXIT
+    corvane_standin administrator
+    shopt -s nullglob
+    for bench in "$BUILD_ROOT/$1"/bench/*_bench.exe; do
+      echo "bench: $1 $(basename "$bench" .exe)"
+      load
+      wine "$bench"
+    done
+  )
+}
+
+run_benchmarks x86_64
+no_32bit=$(corvane_why_no_32bit)
+if [ -z "$no_32bit" ]; then
+  run_benchmarks i686
+else
+  echo "bench: i686 NOT RUN: $no_32bit"
+fi
 
 # Sizes of the stripped, statically linked executables, each against the two
 # floors built for the same target with the same flags.

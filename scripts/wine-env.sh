@@ -1,20 +1,43 @@
-# Sourced: the project's own 64-bit Wine prefix inside the build folder, and the
+# Sourced: the project's own Wine prefix inside the build folder, and the
 # functions that create it and keep one wineserver alive for it. Nothing here
 # touches ~/.wine: every Wine call made through it carries WINEPREFIX.
+# CORVANE_TARGET names the build whose programs run: x86_64 (the default) in
+# the 64-bit prefix $BUILD_ROOT/wineprefix, i686 in the 32-bit prefix
+# $BUILD_ROOT/wineprefix32; each has its own stand-ins and copies beside it.
 
 CORVANE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$CORVANE_ROOT/scripts/ia32.sh"
 export BUILD_ROOT=${BUILD_ROOT:-$CORVANE_ROOT/build}
-export WINEPREFIX=$BUILD_ROOT/wineprefix
+export CORVANE_TARGET=${CORVANE_TARGET:-x86_64}
+case $CORVANE_TARGET in
+  x86_64) export WINEARCH=win64 CORVANE_PREFIX=$BUILD_ROOT/wineprefix ;;
+  i686) export WINEARCH=win32 CORVANE_PREFIX=$BUILD_ROOT/wineprefix32 ;;
+  *) echo "wine: unknown target '$CORVANE_TARGET' (x86_64 or i686)" >&2; return 2 ;;
+esac
+export WINEPREFIX=$CORVANE_PREFIX
 export WINEDEBUG=-all
-export WINEARCH=win64
 
 # The version of the prefix's settings below. The stamp file holds the version
-# a prefix was last set up with: raise this number whenever the settings
-# change, and a prefix made by an older version of this file gets them too.
+# a prefix was last set up with and the Wine it was made for: raise this
+# number whenever the settings change, and a prefix made by an older version
+# of this file gets them too.
 CORVANE_PREFIX_VERSION=2
 
+# The Wine a prefix is made for: its architecture, and for a 64-bit prefix
+# whether it has the 32-bit side it gets only when wine32 is installed as it is
+# made. Once wine32 comes, a 64-bit prefix made without it fails at its next
+# start ("could not load kernel32.dll"): a prefix made for another Wine than
+# this one is made anew, and its copies after it.
+corvane_wine_kind() {
+  if corvane_wine32_installed; then
+    echo "$WINEARCH with wine32"
+  else
+    echo "$WINEARCH"
+  fi
+}
+
 corvane_prefix_current() {
-  [ "$(cat "$WINEPREFIX/.corvane-ready" 2>/dev/null)" = "$CORVANE_PREFIX_VERSION" ]
+  [ "$(cat "$WINEPREFIX/.corvane-ready" 2>/dev/null)" = "$CORVANE_PREFIX_VERSION $(corvane_wine_kind)" ]
 }
 
 # Fonts as on Windows. This Wine looks for the fonts it ships (Marlett, whose
@@ -44,9 +67,14 @@ corvane_wine_prefix() {
   (
     flock 9
     corvane_prefix_current && exit 0
-    if [ -f "$WINEPREFIX/.corvane-ready" ]; then
+    local made
+    made=$(cat "$WINEPREFIX/.corvane-ready" 2>/dev/null || true)
+    if [ "${made#* }" = "$(corvane_wine_kind)" ]; then
       echo "wine: updating the settings of the prefix $WINEPREFIX"
     else
+      # A prefix made for another Wine, or whose making was cut short.
+      [ ! -d "$WINEPREFIX" ] || wineserver -k 2>/dev/null || true
+      rm -rf "$WINEPREFIX"
       echo "wine: creating the prefix $WINEPREFIX"
       # Empty overrides for mscoree and mshtml stop wineboot asking to install Mono and Gecko.
       WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init >/dev/null 2>&1
@@ -59,8 +87,8 @@ corvane_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops\corvane' /v EnableShell /t REG_DWORD /d 1 /f >/dev/null 2>&1
     corvane_prefix_fonts || exit 1
     wineserver -w
-    echo "$CORVANE_PREFIX_VERSION" >"$WINEPREFIX/.corvane-ready"
-  ) 9>"$BUILD_ROOT/wineprefix.lock"
+    echo "$CORVANE_PREFIX_VERSION $(corvane_wine_kind)" >"$WINEPREFIX/.corvane-ready"
+  ) 9>"$CORVANE_PREFIX.lock"
 }
 
 # One persistent wineserver for the prefix: every Wine process after it starts in
@@ -70,12 +98,11 @@ corvane_wineserver_start() {
   wine cmd /c exit >/dev/null 2>&1 || true
 }
 
-# Ends the wineservers of the plain prefix and of the stand-ins, and every
-# Wine process in them; none other.
+# Ends the wineservers of the target's plain prefix and of its stand-ins, and
+# every Wine process in them; none other.
 corvane_wineserver_stop() {
   local prefix
-  for prefix in "$BUILD_ROOT/wineprefix" "$BUILD_ROOT/wineprefix-administrator" "$BUILD_ROOT/wineprefix-user" \
-    "$BUILD_ROOT/wineprefix-shell"; do
+  for prefix in "$CORVANE_PREFIX" "$CORVANE_PREFIX-administrator" "$CORVANE_PREFIX-user" "$CORVANE_PREFIX-shell"; do
     [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
   done
 }
@@ -95,7 +122,8 @@ corvane_prefix_copy() {
 # The stand-ins for the rights that acceleration's raw socket needs. Wine
 # makes every socket of its programs in the wineserver, so that server's Linux
 # capabilities decide, as the user's rights decide on Windows. Each stand-in is
-# a copy of the plain prefix with a persistent wineserver of its own, started
+# a copy of the target's plain prefix ($CORVANE_PREFIX-administrator,
+# $CORVANE_PREFIX-user) with a persistent wineserver of its own, started
 # with the raw socket stand-in (tests/rawsocket) preloaded:
 #   administrator  raw sockets are allowed: acceleration runs and receives;
 #   user           the server lacks CAP_NET_RAW: the socket is refused with
@@ -108,7 +136,7 @@ corvane_prefix_copy() {
 # explorer's registration of the shell's windows object stays with the
 # wineserver's COM services, and no program of that wineserver reaches the
 # desktop's shell again until the server ends.
-CORVANE_RAW_SOCKET_PRELOAD=${CORVANE_RAW_SOCKET_PRELOAD:-$BUILD_ROOT/x86_64/tests/rawsocket/raw-socket-preload.so}
+CORVANE_RAW_SOCKET_PRELOAD=${CORVANE_RAW_SOCKET_PRELOAD:-$BUILD_ROOT/$CORVANE_TARGET/tests/rawsocket/raw-socket-preload.so}
 
 # corvane_standin administrator|user|shell: makes WINEPREFIX the stand-in's prefix
 # (copied from the plain one, made first if need be, when it has none or an
@@ -124,12 +152,12 @@ corvane_standin() {
     *) echo "wine: unknown stand-in '$role' (administrator, user or shell)" >&2; return 2 ;;
   esac
   if [ ${#preload[@]} -gt 0 ] && [ ! -f "$CORVANE_RAW_SOCKET_PRELOAD" ]; then
-    echo "wine: $CORVANE_RAW_SOCKET_PRELOAD is missing: build x86_64 first" >&2
+    echo "wine: $CORVANE_RAW_SOCKET_PRELOAD is missing: build $CORVANE_TARGET first" >&2
     return 1
   fi
   corvane_wine_prefix || return 1
   local plain=$WINEPREFIX
-  export WINEPREFIX=$BUILD_ROOT/wineprefix-$role
+  export WINEPREFIX=$CORVANE_PREFIX-$role
   export CORVANE_RAW_SOCKET_LOG=$WINEPREFIX/raw-sockets.log
   # The lock keeps parallel test programs from copying or starting twice. No
   # Wine process of the prefix runs before its server: one that found none
@@ -156,5 +184,5 @@ corvane_standin() {
       exit 1
     fi
     wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
-  ) 9>"$BUILD_ROOT/wineprefix-$role.lock"
+  ) 9>"$CORVANE_PREFIX-$role.lock"
 }

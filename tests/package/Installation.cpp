@@ -88,36 +88,24 @@ std::string Installer()
     return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup.exe");
 }
 
-std::string InstallerOn32BitWindows()
-{
-    return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-on-32bit-windows.exe");
-}
-
 std::string AllUsersInstaller()
 {
     return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-allusers.exe");
 }
 
-std::string AllUsersInstallerOn32BitWindows()
+bool On64BitWindows()
 {
-    return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-allusers-on-32bit-windows.exe");
+    // The native system's, which a 32-bit program on 64-bit Windows is told too.
+    SYSTEM_INFO system = {};
+    ::GetNativeSystemInfo(&system);
+    return system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64;
 }
 
-std::string AllUsersInstaller32Bit()
+CorvaneBuild CorvaneForThisWindows()
 {
-    return driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/corvane-setup-allusers-32bit.exe");
-}
-
-bool Runs32BitPrograms()
-{
-    // The probe ends with 32 when it runs.
-    return RunToEnd(driver::WindowsPathFromUnix(CORVANE_TEST_INSTALLERS "/ia32-probe.exe"), "")
-        == std::optional<DWORD>(32);
-}
-
-std::string Built32BitCorvanePath()
-{
-    return driver::WindowsPathFromUnix(CORVANE_I686_EXE_PATH);
+    if (On64BitWindows())
+        return { driver::WindowsPathFromUnix(CORVANE_X86_64_EXE_PATH), IMAGE_FILE_MACHINE_AMD64 };
+    return { driver::WindowsPathFromUnix(CORVANE_I686_EXE_PATH), IMAGE_FILE_MACHINE_I386 };
 }
 
 std::optional<DWORD> RunToEnd(const std::string& exe, const std::string& arguments)

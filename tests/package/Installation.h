@@ -27,19 +27,20 @@ std::optional<std::string> ShortcutTarget(const std::string& shortcut);
 // when the file is no PE image.
 std::optional<WORD> ImageMachine(const std::string& path);
 
-// The installers the tests build from the shipped scripts, as 64-bit
-// programs: as they are, and going the way they go on 32-bit Windows.
+// The installers the tests build from the shipped scripts (tests/package/prepare.sh).
 std::string Installer();
-std::string InstallerOn32BitWindows();
 std::string AllUsersInstaller();
-std::string AllUsersInstallerOn32BitWindows();
-// The all-users installer as it ships: a 32-bit program.
-std::string AllUsersInstaller32Bit();
-// Whether the Wine at hand runs 32-bit programs: under a Wine that cannot,
-// their start succeeds and they end at once with 0, without having run.
-bool Runs32BitPrograms();
-// The 32-bit Corvane.exe the build made.
-std::string Built32BitCorvanePath();
+
+// A Corvane.exe the build made, and the machine it is built for.
+struct CorvaneBuild {
+    std::string exe;
+    WORD machine;
+};
+// The build the installer is to put on this Windows: the 64-bit one on 64-bit
+// Windows, the 32-bit one on 32-bit Windows, whichever this program is.
+CorvaneBuild CorvaneForThisWindows();
+// Whether this Windows is 64-bit, whichever this program is.
+bool On64BitWindows();
 
 // Runs an installer or uninstaller with its arguments until it ends (at most a
 // minute); its exit code, none when it did not end.

@@ -2,11 +2,10 @@
 # The all-users installer's script, as makensis reads it with its macros and
 # includes expanded: on 64-bit Windows both its installer and its
 # uninstaller, 32-bit programs, switch to the registry's 64-bit view, and the
-# installer installs into the 64-bit Program Files folder. The installer
-# tests build the script into 64-bit programs, which see that view and that
-# folder anyway, and the shipped 32-bit installer runs only where the Wine at
-# hand runs 32-bit programs: without this check a lost SetRegView 64 or
-# $PROGRAMFILES64 could pass every test.
+# installer installs into the 64-bit Program Files folder. Where Wine has no
+# 32-bit side the installer tests build the script into 64-bit programs,
+# which see that view and that folder anyway: without this check a lost
+# SetRegView 64 or $PROGRAMFILES64 could pass every test there.
 # Usage: allusers_script_test.sh
 set -euo pipefail
 

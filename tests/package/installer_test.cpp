@@ -1,7 +1,7 @@
 // The installer as a user runs it, silently (/S), in a Wine prefix of its own:
 // where it puts Corvane, what it registers, what an update keeps and what the
-// uninstaller leaves. The installers are the shipped script built as 64-bit
-// programs (tests/package/prepare.sh): 32-bit code cannot execute here.
+// uninstaller leaves. The 64-bit build's tests run it in a 64-bit prefix, the
+// 32-bit build's in a 32-bit one (tests/package/prepare.sh).
 #include "res/ProductInfo.h"
 #include "tests/package/Installation.h"
 #include "tests/ui/driver/Controls.h"
@@ -41,7 +41,7 @@ std::string Lower(std::string text)
 
 std::string BuiltFolder()
 {
-    const std::string exe = driver::BuiltCorvanePath();
+    const std::string exe = CorvaneForThisWindows().exe;
     return exe.substr(0, exe.find_last_of('\\'));
 }
 
@@ -65,10 +65,7 @@ protected:
         driver::CleanCorvaneRegistry();
     }
 
-    static void Install(const std::string& installer = Installer())
-    {
-        ASSERT_EQ(RunToEnd(installer, "/S"), std::optional<DWORD>(0)) << installer;
-    }
+    static void Install() { ASSERT_EQ(RunToEnd(Installer(), "/S"), std::optional<DWORD>(0)) << Installer(); }
 
     // What the user and the program keep beside Corvane.exe, and the settings.
     static void AddUsersFilesAndSettings(const std::string& folder)
@@ -87,7 +84,7 @@ TEST_F(InstallerTest, SilentInstallPutsTheProgramItsFilesShortcutAndUninstallEnt
     EXPECT_EQ(driver::FolderListing(folder + "\\guide"), driver::FolderListing(BuiltFolder() + "\\guide"));
     for (const char* name : { "Corvane.exe", "skin.smf", "USER-GUIDE.html", "guide\\main-window.png" })
         EXPECT_TRUE(SameContents(folder + "\\" + name, BuiltFolder() + "\\" + name)) << name;
-    EXPECT_EQ(ImageMachine(folder + "\\Corvane.exe"), std::optional<WORD>(IMAGE_FILE_MACHINE_AMD64));
+    EXPECT_EQ(ImageMachine(folder + "\\Corvane.exe"), std::optional<WORD>(CorvaneForThisWindows().machine));
 
     EXPECT_EQ(Lower(ShortcutTarget(ShortcutPath()).value_or("no shortcut")), Lower(folder + "\\Corvane.exe"));
 
@@ -101,15 +98,6 @@ TEST_F(InstallerTest, SilentInstallPutsTheProgramItsFilesShortcutAndUninstallEnt
     const std::optional<DWORD> size = driver::ReadDword(HKEY_CURRENT_USER, kUninstallKey, "EstimatedSize");
     ASSERT_TRUE(size.has_value());
     EXPECT_NEAR(static_cast<double>(*size), static_cast<double>(FolderBytes(folder) / 1024), 10.0);
-}
-
-TEST_F(InstallerTest, OnA32BitWindowsTheInstallerPutsThe32BitBuildInPlace)
-{
-    ASSERT_NO_FATAL_FAILURE(Install(InstallerOn32BitWindows()));
-    const std::string exe = InstallFolder() + "\\Corvane.exe";
-    EXPECT_TRUE(SameContents(exe, Built32BitCorvanePath()));
-    EXPECT_EQ(ImageMachine(exe), std::optional<WORD>(IMAGE_FILE_MACHINE_I386));
-    EXPECT_EQ(driver::FolderListing(InstallFolder()), kInstalledFiles);
 }
 
 // The program runs from its folder; while it runs, its window shown or hidden
@@ -146,7 +134,7 @@ TEST_F(InstallerTest, AnInstallOverAnEarlierOneReplacesTheProgramAndKeepsTheUser
     ASSERT_TRUE(driver::WriteFileText(folder + "\\Corvane.exe", "an earlier Corvane"));
 
     ASSERT_NO_FATAL_FAILURE(Install());
-    EXPECT_TRUE(SameContents(folder + "\\Corvane.exe", driver::BuiltCorvanePath()));
+    EXPECT_TRUE(SameContents(folder + "\\Corvane.exe", CorvaneForThisWindows().exe));
     EXPECT_EQ(driver::ReadFileText(folder + "\\Corvane.ini"), std::string(kUserIni));
     EXPECT_EQ(driver::ReadFileText(folder + "\\services"), std::string(kUserServices));
     EXPECT_EQ(driver::ReadString(HKEY_CURRENT_USER, driver::kProductKey, "Marker"), std::string("kept"));
