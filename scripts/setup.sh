@@ -40,6 +40,7 @@ missing_of() {
   done
 }
 
+# install <apt-get install options...> <packages...>
 install() {
   echo "setup: installing $*"
   # A list that fails to download (a mirror in the middle of a sync) leaves
@@ -61,7 +62,10 @@ else
   if [ ${#missing32[@]} -gt 0 ]; then
     dpkg --print-foreign-architectures | grep -qx i386 || "${sudo[@]}" dpkg --add-architecture i386
     # Without it only the 32-bit layer is lost: every other layer still runs.
-    install "${missing32[@]}" ||
+    # Wine's 32-bit side needs the i386 twin of each library at the version
+    # installed; where a mirror lacks one, apt must not remove packages to
+    # make room for it.
+    install --no-remove "${missing32[@]}" ||
       echo "setup: WINE32 COULD NOT BE INSTALLED (apt failed; see above): no test runs the 32-bit program"
   fi
 fi

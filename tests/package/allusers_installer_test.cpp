@@ -101,16 +101,18 @@ protected:
         EXPECT_EQ(driver::FolderListing(folder), kInstalledFiles);
         EXPECT_TRUE(SameContents(folder + "\\Corvane.exe", build.exe));
         EXPECT_EQ(ImageMachine(folder + "\\Corvane.exe"), std::optional<WORD>(build.machine));
-        if (On64BitWindows())
+        if (On64BitWindows()) {
             EXPECT_FALSE(FolderExists(ProgramFilesX86Folder()));
+        }
         EXPECT_EQ(Lower(ShortcutTarget(CommonShortcutPath()).value_or("no shortcut")),
                   Lower(folder + "\\Corvane.exe"));
         EXPECT_FALSE(driver::FileExists(ShortcutPath()));
 
         // 32-bit Windows has one view, which both flags name.
         EXPECT_TRUE(UninstallEntryIn(KEY_WOW64_64KEY));
-        if (On64BitWindows())
+        if (On64BitWindows()) {
             EXPECT_FALSE(UninstallEntryIn(KEY_WOW64_32KEY));
+        }
         EXPECT_EQ(driver::ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayName"), std::string(kProductName));
         EXPECT_EQ(driver::ReadString(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"),
                   std::string(kProductVersion));
