@@ -32,10 +32,17 @@ bool Names(const std::vector<std::wstring>& folders, const std::wstring& folder)
                        [&](const std::wstring& named) { return ::lstrcmpiW(named.c_str(), folder.c_str()) == 0; });
 }
 
-// A 64-bit process in a 64-bit prefix, where both folders exist. The
-// variable a parent process or the user's environment sets names no
-// protected folder.
-TEST(ProtectedFolders, AreBothProgramFilesFoldersAndNotWhatAVariableSays)
+bool On64BitWindows()
+{
+    // The native system's, which a 32-bit program on 64-bit Windows is told too.
+    SYSTEM_INFO system = {};
+    ::GetNativeSystemInfo(&system);
+    return system.wProcessorArchitecture == PROCESSOR_ARCHITECTURE_AMD64;
+}
+
+// Both folders on 64-bit Windows, the one on 32-bit Windows. The variable a
+// parent process or the user's environment sets names no protected folder.
+TEST(ProtectedFolders, AreTheProgramFilesFoldersAndNotWhatAVariableSays)
 {
     wchar_t original[MAX_PATH] = {};
     const DWORD length = ::GetEnvironmentVariableW(L"ProgramW6432", original, MAX_PATH);
@@ -43,7 +50,7 @@ TEST(ProtectedFolders, AreBothProgramFilesFoldersAndNotWhatAVariableSays)
     const std::vector<std::wstring> folders = ProtectedFolders();
     ::SetEnvironmentVariableW(L"ProgramW6432", length > 0 && length < MAX_PATH ? original : nullptr);
     EXPECT_TRUE(Names(folders, L"C:\\Program Files"));
-    EXPECT_TRUE(Names(folders, L"C:\\Program Files (x86)"));
+    EXPECT_EQ(Names(folders, L"C:\\Program Files (x86)"), On64BitWindows());
     EXPECT_FALSE(Names(folders, L"C:\\users\\Public"));
 }
 
