@@ -5,11 +5,12 @@
 # Corvane's own folder first when a file of that name lies there; with
 # administrator rights when Corvane runs with them. Such libraries are
 # delay-loaded instead (app/CMakeLists.txt): a new static import of one fails
-# here.
+# here, and so does a delay-loaded function whose slot holds no loading thunk.
 # Usage: imports_test.sh <build root>
 set -euo pipefail
 
 build_root=$1
+root=$(cd "$(dirname "$0")/../.." && pwd)
 
 # The known DLLs of Windows 10 and 11: the values of the registry key
 # HKLM\SYSTEM\CurrentControlSet\Control\Session Manager\KnownDLLs, which
@@ -41,6 +42,7 @@ for target in x86_64 i686; do
       failures=$((failures + 1))
     fi
   done
+  python3 "$root/tests/package/delay_imports.py" "$exe" "$root"/app/delay-load/*.def || failures=$((failures + 1))
 done
 
 if [ "$failures" -gt 0 ]; then
