@@ -99,9 +99,8 @@ bool EnterApartment()
     return SUCCEEDED(entered) || entered == RPC_E_CHANGED_MODE;
 }
 
-// The desktop's Shell.Application object: the shell's windows, the desktop's
-// among them, its browser, the view it shows, and the object behind that
-// view's background. Fails at the first step that does.
+} // namespace
+
 HRESULT FindDesktopShell(IShellDispatch2** shell)
 {
     ComPtr<IShellWindows> windows;
@@ -141,6 +140,8 @@ HRESULT FindDesktopShell(IShellDispatch2** shell)
         return result;
     return application->QueryInterface(IID_IShellDispatch2, reinterpret_cast<void**>(shell));
 }
+
+namespace {
 
 // The desktop's shell as the first start on this thread found it, kept for
 // the next ones; null until then, and once it stops answering. Never

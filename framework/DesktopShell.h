@@ -1,6 +1,15 @@
 #pragma once
 #include "framework/ProgramStart.h"
+#include <windows.h>
 #include <string>
+
+struct IShellDispatch2;
+
+// The desktop's Shell.Application object: the shell's windows, the desktop's
+// among them, its browser, the view it shows, and the object behind that
+// view's background. Fails at the first step that does. The calling thread
+// must be in a COM apartment.
+HRESULT FindDesktopShell(IShellDispatch2** shell);
 
 // Starts file through the desktop's shell, in this process's current folder
 // (with none the program would start in the shell's): Explorer's
