@@ -60,7 +60,7 @@ class Image:
         """(library, import name table rva, address table rva) of each
         delay-import descriptor: attributes 1 (fields are RVAs), a library
         name, both tables in the image, and bound, unload and time stamp 0."""
-        for rva, _, raw, raw_size, _ in self.sections:
+        for _, _, raw, raw_size, _ in self.sections:
             for at in range(raw, raw + raw_size - 32 + 1, 4):
                 fields = struct.unpack_from("<8I", self.data, at)
                 if fields[0] != 1 or any(fields[5:8]):
